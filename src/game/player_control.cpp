@@ -1,0 +1,24 @@
+// The player's square follows the pointer.
+
+#include "game/form1.h"
+
+namespace quibbet {
+
+void Form1::Form_MouseMove(std::int16_t /*button*/, std::int16_t /*shift*/, float x, float y) {
+  shpgreen.top = y;
+  shpgreen.left = x;
+  // At most one correction, in this order, even in a corner beyond two limits. There is none at
+  // the left edge.
+  const float squareBottom = shpgreen.top + shpgreen.height;
+  const float squareRight = shpgreen.left + shpgreen.width;
+  const float infoBottom = shpinfo.top + shpinfo.height;
+  if (squareBottom >= ScaleHeight()) {
+    shpgreen.top = ScaleHeight() - shpgreen.height;
+  } else if (squareRight >= ScaleWidth()) {
+    shpgreen.left = ScaleWidth() - shpgreen.width;
+  } else if (infoBottom >= shpgreen.top) {
+    shpgreen.top = infoBottom;
+  }
+}
+
+}  // namespace quibbet

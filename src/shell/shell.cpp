@@ -1,0 +1,162 @@
+#include "shell/shell.h"
+
+namespace quibbet {
+
+Shell::Shell(RandomSource& random, MessageBox& box) : random_(random), box_(box) {}
+
+void Shell::Start() {
+  Show(Window::kForm2);
+}
+
+bool Shell::Loaded(Window w) const {
+  switch (w) {
+    case Window::kForm1:
+      return form1_.has_value();
+    case Window::kForm2:
+      return form2_.has_value();
+    case Window::kFrmhelp:
+      return frmhelp_.has_value();
+  }
+  return false;
+}
+
+WindowState Shell::State(Window w) const {
+  if (!Loaded(w)) {
+    return WindowState::kUnloaded;
+  }
+  return slot(w).visible ? WindowState::kVisible : WindowState::kHidden;
+}
+
+void Shell::Load(Window w) {
+  if (ended_ || Loaded(w)) {
+    return;  // a loaded window, hidden or shown, is not loaded again
+  }
+  ++slot(w).generation;
+  slot(w).visible = false;
+  switch (w) {
+    case Window::kForm1:
+      form1_.emplace(random_, box_);
+      form1_->Form_Load();
+      break;
+    case Window::kForm2:
+      form2_.emplace();
+      break;
+    case Window::kFrmhelp:
+      frmhelp_.emplace();
+      break;
+  }
+}
+
+void Shell::Show(Window w) {
+  Load(w);
+  if (ended_) {
+    return;
+  }
+  slot(w).visible = true;
+  active_ = w;
+}
+
+void Shell::SetVisible(Window w, bool visible) {
+  if (visible) {
+    Show(w);
+    return;
+  }
+  if (Loaded(w)) {
+    slot(w).visible = false;
+    if (active_ == w) {
+      active_.reset();
+    }
+  }
+}
+
+void Shell::Unload(Window w) {
+  switch (w) {
+    case Window::kForm1:
+      form1_.reset();
+      break;
+    case Window::kForm2:
+      form2_.reset();
+      break;
+    case Window::kFrmhelp:
+      frmhelp_.reset();
+      break;
+  }
+  slot(w).visible = false;
+  if (active_ == w) {
+    active_.reset();
+  }
+}
+
+void Shell::End() {
+  for (Window w : kAllWindows) {
+    Unload(w);
+  }
+  ended_ = true;
+}
+
+void Shell::EndWhenNothingOnScreen() {
+  const bool menuOrHelp = Loaded(Window::kForm2) || Loaded(Window::kFrmhelp);
+  if (!ended_ && !menuOrHelp && State(Window::kForm1) != WindowState::kVisible) {
+    End();
+  }
+}
+
+void Shell::cmdplay_Click() {
+  Load(Window::kForm1);
+  Show(Window::kForm1);
+  Unload(Window::kForm2);
+  EndWhenNothingOnScreen();
+}
+
+void Shell::cmdhowto_Click() {
+  Load(Window::kFrmhelp);
+  Show(Window::kFrmhelp);
+  Unload(Window::kForm2);
+  EndWhenNothingOnScreen();
+}
+
+void Shell::Command1_Click() {
+  Load(Window::kForm2);
+  Show(Window::kForm2);
+  Unload(Window::kFrmhelp);
+  EndWhenNothingOnScreen();
+}
+
+void Shell::cmdmain_Click() {
+  SetVisible(Window::kForm2, true);
+  SetVisible(Window::kForm1, false);
+}
+
+void Shell::cmdabout_Click() {
+  box_.Show(kAboutText, kAboutTitle, MsgBoxStyle::kInformation);
+}
+
+void Shell::cmdexit_Click() {
+  if (!form2_) {
+    return;
+  }
+  form2_->cmdexit.value = kTrue;
+  std::int16_t scratch = 0;
+  ConfirmExit(scratch);
+  if (form2_) {
+    form2_->cmdexit.value = kFalse;
+  }
+}
+
+void Shell::ConfirmExit(std::int16_t& answer) {
+  answer = static_cast<std::int16_t>(box_.Show(kQuitText, kQuitTitle, MsgBoxStyle::kYesNo));
+  const bool pressed = form2_ && IsTrue(form2_->cmdexit.value);
+  if (pressed && answer == static_cast<std::int16_t>(MsgBoxAnswer::kYes)) {
+    End();
+  }
+}
+
+void Shell::CloseBox(Window w) {
+  if (ended_) {
+    return;
+  }
+  Unload(w);
+  EndWhenNothingOnScreen();
+}
+
+}  // namespace quibbet

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "common/message_box.h"
+#include "common/random_source.h"
+#include "game/form1.h"
+#include "shell/form2.h"
+#include "shell/frmhelp.h"
+
+// The program's three windows, the operations that load, show, hide and destroy them, and the
+// moves between them. The desktop program mirrors these states; the rules decide them here.
+
+namespace quibbet {
+
+enum class Window { kForm1, kForm2, kFrmhelp };
+inline constexpr std::array<Window, 3> kAllWindows = {Window::kForm1, Window::kForm2,
+                                                      Window::kFrmhelp};
+
+enum class WindowState { kUnloaded, kHidden, kVisible };
+
+class Shell {
+ public:
+  Shell(RandomSource& random, MessageBox& box);
+
+  // The program starts by loading and showing its start-up window, the main menu.
+  void Start();
+
+  // The window operations every move is made of.
+  void Load(Window w);
+  void Show(Window w);
+  void SetVisible(Window w, bool visible);
+  void Unload(Window w);
+  void End();
+
+  // Handlers of the shell's buttons.
+  void cmdplay_Click();
+  void cmdhowto_Click();
+  void cmdabout_Click();
+  void cmdexit_Click();
+  void Command1_Click();
+  void cmdmain_Click();
+  void ConfirmExit(std::int16_t& answer);
+
+  // The title-bar close box: unloads the window, asking nothing.
+  void CloseBox(Window w);
+
+  WindowState State(Window w) const;
+  bool Ended() const { return ended_; }
+  // Counts the loads of a window, so that a view can tell a window created afresh from the one
+  // it showed before.
+  int Generation(Window w) const { return slot(w).generation; }
+  // The window most recently shown, which the view brings to the front.
+  std::optional<Window> Active() const { return active_; }
+
+  // Null while the window is not loaded.
+  Form1* form1() { return form1_ ? &*form1_ : nullptr; }
+  const Form1* form1() const { return form1_ ? &*form1_ : nullptr; }
+  const Form2* form2() const { return form2_ ? &*form2_ : nullptr; }
+  const Frmhelp* frmhelp() const { return frmhelp_ ? &*frmhelp_ : nullptr; }
+
+ private:
+  struct Slot {
+    bool visible = false;
+    int generation = 0;
+  };
+  Slot& slot(Window w) { return slots_[static_cast<std::size_t>(w)]; }
+  const Slot& slot(Window w) const { return slots_[static_cast<std::size_t>(w)]; }
+  bool Loaded(Window w) const;
+  // Run after every event: with no window loaded, or only the hidden game window left with
+  // nothing the user can act on, the program ends.
+  void EndWhenNothingOnScreen();
+
+  RandomSource& random_;
+  MessageBox& box_;
+  std::optional<Form1> form1_;
+  std::optional<Form2> form2_;
+  std::optional<Frmhelp> frmhelp_;
+  std::array<Slot, 3> slots_{};
+  std::optional<Window> active_;
+  bool ended_ = false;
+};
+
+}  // namespace quibbet
