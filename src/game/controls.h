@@ -22,11 +22,15 @@ struct Font {
 
 enum class Alignment { kLeft, kCentre };
 
-struct Label {
+// Where a control sits on its window's client area, and its size.
+struct Geometry {
   Twips left = 0;
   Twips top = 0;
   Twips width = 0;
   Twips height = 0;
+};
+
+struct Label : Geometry {
   std::string caption;
   bool visible = true;
   Font font;
@@ -36,11 +40,7 @@ struct Label {
   bool wordWrap = false;  // breaks lines between words; otherwise the text is clipped
 };
 
-struct Button {
-  Twips left = 0;
-  Twips top = 0;
-  Twips width = 0;
-  Twips height = 0;
+struct Button : Geometry {
   std::string caption;
   bool visible = true;
   Font font;
@@ -49,11 +49,7 @@ struct Button {
   Boolean value = kFalse;           // pressed: true while a click is delivered to its handler
 };
 
-struct TextBox {
-  Twips left = 0;
-  Twips top = 0;
-  Twips width = 0;
-  Twips height = 0;
+struct TextBox : Geometry {
   std::string text;
   bool visible = true;
   Font font;
@@ -62,11 +58,7 @@ struct TextBox {
 };
 
 // A rectangle shape. Border widths are in pixels, not twips.
-struct Shape {
-  Twips left = 0;
-  Twips top = 0;
-  Twips width = 0;
-  Twips height = 0;
+struct Shape : Geometry {
   Colour backColor = kWhite;
   bool visible = true;
   bool filled = true;  // false: outline only, transparent inside
@@ -87,5 +79,12 @@ struct Timer {
   int interval = 1;  // milliseconds
   bool enabled = true;
 };
+
+// Design helpers shared by the windows' designs.
+Label MakeLabel(Geometry at, std::string_view caption, Font font, int tabIndex,
+                Alignment alignment = Alignment::kLeft);
+Button MakeButton(Geometry at, std::string_view caption, Font font, int tabIndex,
+                  std::optional<Colour> backColor = std::nullopt);
+Shape MakeSquare(Colour colour, Twips left, Twips top, Twips size);
 
 }  // namespace quibbet

@@ -30,72 +30,42 @@ constexpr std::array<BlockDesign, kBlockCount> kBlocks = {{
     {kMagenta, 255, 240, 7080},
 }};
 
-Label MakeLabel(Twips left, Twips top, Twips width, Twips height, std::string_view caption,
-                Font font, int tabIndex, Alignment alignment = Alignment::kLeft) {
-  Label label;
-  label.left = left;
-  label.top = top;
-  label.width = width;
-  label.height = height;
-  label.caption = std::string(caption);
-  label.font = font;
-  label.tabIndex = tabIndex;
-  label.alignment = alignment;
-  return label;
-}
-
-Button MakeButton(Twips left, Twips top, Twips width, Twips height, std::string_view caption,
-                  Font font, int tabIndex) {
-  Button button;
-  button.left = left;
-  button.top = top;
-  button.width = width;
-  button.height = height;
-  button.caption = std::string(caption);
-  button.font = font;
-  button.tabIndex = tabIndex;
-  return button;
-}
-
-Shape MakeSquare(Colour colour, Twips left, Twips top, Twips size) {
-  Shape shape;
-  shape.left = left;
-  shape.top = top;
-  shape.width = size;
-  shape.height = size;
-  shape.backColor = colour;
-  return shape;
-}
-
 }  // namespace
 
 Form1::Form1(RandomSource& random, MessageBox& box)
     : table(MakeHighScoreTable()), random_(random), box_(box) {
-  shpinfo = {0, 0, kForm1ScaleWidth, 735, kWhite, true, false, 1};
+  shpinfo.width = kForm1ScaleWidth;
+  shpinfo.height = 735;
+  shpinfo.filled = false;
+  shpinfo.borderWidth = 1;
 
   lblspacebar =
-      MakeLabel(240, 120, 4215, 495, "Hit Spacebar To Freeze Enemies!", {kSansSerif, 12, 700}, 5);
+      MakeLabel({240, 120, 4215, 495}, "Hit Spacebar To Freeze Enemies!", {kSansSerif, 12, 700}, 5);
   lblspacebar.visible = false;
-  lblcount = MakeLabel(1920, 120, 615, 495, "", {kSansSerif, 18, 700}, 6, Alignment::kCentre);
-  lblscore1 = MakeLabel(4920, 120, 975, 495, "Score", {kSansSerif, 13.5f, 400}, 4);
-  lblscore = MakeLabel(5760, 120, 1215, 495, "0", {kSansSerif, 18, 700}, 0, Alignment::kCentre);
-  lblhigh1 = MakeLabel(8280, 120, 1455, 375, "High Score", {kSansSerif, 13.5f, 400}, 2);
-  lblhigh = MakeLabel(9960, 120, 975, 375, "0", {kSansSerif, 13.5f, 700}, 1);
+  lblcount = MakeLabel({1920, 120, 615, 495}, "", {kSansSerif, 18, 700}, 6, Alignment::kCentre);
+  lblscore1 = MakeLabel({4920, 120, 975, 495}, "Score", {kSansSerif, 13.5f, 400}, 4);
+  lblscore = MakeLabel({5760, 120, 1215, 495}, "0", {kSansSerif, 18, 700}, 0, Alignment::kCentre);
+  lblhigh1 = MakeLabel({8280, 120, 1455, 375}, "High Score", {kSansSerif, 13.5f, 400}, 2);
+  lblhigh = MakeLabel({9960, 120, 975, 375}, "0", {kSansSerif, 13.5f, 700}, 1);
 
   shpgreen = MakeSquare(kGreen, 9720, 4080, 375);
   for (int i = 0; i < kBlockCount; ++i) {
     shpother[i] = MakeSquare(kBlocks[i].colour, kBlocks[i].left, kBlocks[i].top, kBlocks[i].size);
   }
 
-  lblname = MakeLabel(2160, 1080, 2415, 495, "Enter Name:", {kSansSerif, 18, 700}, 8);
-  txtname = {5160, 1080, 3255, 495, "", true, {kSansSerif, 18, 700}, 7, kLightGrey};
-  lblcurrentscore = MakeLabel(8640, 1080, 615, 375, "100", {kSansSerif, 13.5f, 700}, 25);
-  cmdsubmit = MakeButton(4440, 1680, 1695, 375, "Submit Score", {kSansSerif, 8.25f, 700}, 24);
-  lblalltime = MakeLabel(3600, 2280, 3495, 495, "All Time High Scores", {kSansSerif, 13.5f, 700},
+  lblname = MakeLabel({2160, 1080, 2415, 495}, "Enter Name:", {kSansSerif, 18, 700}, 8);
+  static_cast<Geometry&>(txtname) = {5160, 1080, 3255, 495};
+  txtname.font = {kSansSerif, 18, 700};
+  txtname.tabIndex = 7;
+  txtname.backColor = kLightGrey;
+  lblcurrentscore = MakeLabel({8640, 1080, 615, 375}, "100", {kSansSerif, 13.5f, 700}, 25);
+  cmdsubmit = MakeButton({4440, 1680, 1695, 375}, "Submit Score", {kSansSerif, 8.25f, 700}, 24);
+  lblalltime = MakeLabel({3600, 2280, 3495, 495}, "All Time High Scores", {kSansSerif, 13.5f, 700},
                          26, Alignment::kCentre);
-  cmdreset = MakeButton(3840, 6000, 2895, 615, "Click To Play Again", {kBookman, 12, 600, true}, 3);
-  cmdmain = MakeButton(4320, 6960, 1935, 495, "Go To Main Menu", {kLithos, 8.25f, 850}, 27);
-  cmdmain.backColor = kGreen;
+  cmdreset =
+      MakeButton({3840, 6000, 2895, 615}, "Click To Play Again", {kBookman, 12, 600, true}, 3);
+  cmdmain =
+      MakeButton({4320, 6960, 1935, 495}, "Go To Main Menu", {kLithos, 8.25f, 850}, 27, kGreen);
 }
 
 }  // namespace quibbet

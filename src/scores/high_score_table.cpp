@@ -25,16 +25,8 @@ constexpr std::array<DefaultRow, kTableRows> kDefaultRows = {{
     {"Dunmere", "25"},
 }};
 
-Label TableLabel(Twips left, Twips top, Twips width, std::string caption, int tabIndex) {
-  Label label;
-  label.left = left;
-  label.top = top;
-  label.width = width;
-  label.height = 375;
-  label.caption = std::move(caption);
-  label.font = {kTableFont, 13.5f, 700, false};
-  label.tabIndex = tabIndex;
-  return label;
+Label TableLabel(Twips left, Twips top, Twips width, std::string_view caption, int tabIndex) {
+  return MakeLabel({left, top, width, 375}, caption, {kTableFont, 13.5f, 700}, tabIndex);
 }
 
 // The table's own score texts are always whole numbers the game wrote, so a text that is not a
@@ -58,7 +50,8 @@ HighScoreTable MakeHighScoreTable() {
   HighScoreTable table;
   for (int row = 0; row < kTableRows; ++row) {
     const Twips top = kFirstRowTop + kRowSpacing * static_cast<Twips>(row);
-    table.lblscorenumber[row] = TableLabel(2880, top, 375, std::to_string(row + 1) + ".", 9 + row);
+    table.lblscorenumber[row] =
+        TableLabel(2880, top, 375, std::to_string(row + 1) + std::string("."), 9 + row);
     table.lblhighname[row] = TableLabel(3600, top, 2895, kDefaultRows[row].name, 14 + row);
     table.lbluserscore[row] = TableLabel(7320, top, 615, kDefaultRows[row].score, 19 + row);
   }

@@ -5,16 +5,8 @@ namespace quibbet {
 namespace {
 
 Button MenuButton(Twips left, Twips top, std::string_view caption, Colour colour, int tabIndex) {
-  Button button;
-  button.left = left;
-  button.top = top;
-  button.width = 2535;
-  button.height = 615;
-  button.caption = std::string(caption);
-  button.font = {"Lithos Pro Regular", 15.75f, 850, true};
-  button.tabIndex = tabIndex;
-  button.backColor = colour;
-  return button;
+  return MakeButton({left, top, 2535, 615}, caption, {"Lithos Pro Regular", 15.75f, 850, true},
+                    tabIndex, colour);
 }
 
 }  // namespace

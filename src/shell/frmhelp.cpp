@@ -17,24 +17,12 @@ constexpr std::string_view kBonusHint =
     "If you stay alive for 33 seconds, you are rewarded with a secret bonus shape! collect to "
     "figure out what it does!";
 
-Label HelpText(Twips left, Twips top, Twips width, Twips height, std::string_view text, Font font,
-               Alignment alignment, int tabIndex) {
-  Label label;
-  label.left = left;
-  label.top = top;
-  label.width = width;
-  label.height = height;
-  label.caption = std::string(text);
-  label.font = font;
-  label.alignment = alignment;
-  label.tabIndex = tabIndex;
+// The help texts draw on an opaque background and wrap between words.
+Label HelpText(Geometry at, std::string_view text, Font font, Alignment alignment, int tabIndex) {
+  Label label = MakeLabel(at, text, font, tabIndex, alignment);
   label.opaque = true;
   label.wordWrap = true;
   return label;
-}
-
-Shape Sample(Colour colour, Twips left, Twips top, Twips size) {
-  return {left, top, size, size, colour, true, true, 2};
 }
 
 Line Mark(Colour colour, Twips x1, Twips y1, Twips x2, Twips y2) {
@@ -44,27 +32,20 @@ Line Mark(Colour colour, Twips x1, Twips y1, Twips x2, Twips y2) {
 }  // namespace
 
 Frmhelp::Frmhelp()
-    : Label1(HelpText(3480, 240, 3615, 495, "Quibbet How To", {kLithos, 15.75f, 850, true},
+    : Label1(HelpText({3480, 240, 3615, 495}, "Quibbet How To", {kLithos, 15.75f, 850, true},
                       Alignment::kLeft, 0)),
-      Label2(HelpText(840, 1080, 9135, 2415, kInstructions, {kLithos, 12, 850, true},
+      Label2(HelpText({840, 1080, 9135, 2415}, kInstructions, {kLithos, 12, 850, true},
                       Alignment::kCentre, 1)),
-      Label3(HelpText(3840, 3840, 2895, 1095, kBonusHint, {kLithos, 8.25f, 850, false},
+      Label3(HelpText({3840, 3840, 2895, 1095}, kBonusHint, {kLithos, 8.25f, 850, false},
                       Alignment::kCentre, 3)),
-      Shape2(Sample(kYellow, 1800, 5160, 375)),
-      Shape3(Sample(kBlue, 2760, 5280, 255)),
-      Shape1(Sample(kMagenta, 5160, 5400, 255)),
-      shpred(Sample(kRed, 7200, 4920, 855)),
+      Shape2(MakeSquare(kYellow, 1800, 5160, 375)),
+      Shape3(MakeSquare(kBlue, 2760, 5280, 255)),
+      Shape1(MakeSquare(kMagenta, 5160, 5400, 255)),
+      shpred(MakeSquare(kRed, 7200, 4920, 855)),
       Line3(Mark(kGreen, 2160, 4440, 2400, 4680)),
       Line4(Mark(kGreen, 2640, 4080, 2400, 4680)),
-      Line1{Mark(kRed, 7920, 4200, 7320, 4680), Mark(kRed, 7320, 4200, 7920, 4680)} {
-  Command1.left = 3720;
-  Command1.top = 6360;
-  Command1.width = 2415;
-  Command1.height = 615;
-  Command1.caption = "Back to Main Menu";
-  Command1.font = {kLithos, 9.75f, 850, true};
-  Command1.tabIndex = 2;
-  Command1.backColor = kYellow;
-}
+      Line1{Mark(kRed, 7920, 4200, 7320, 4680), Mark(kRed, 7320, 4200, 7920, 4680)},
+      Command1(MakeButton({3720, 6360, 2415, 615}, "Back to Main Menu", {kLithos, 9.75f, 850, true},
+                          2, kYellow)) {}
 
 }  // namespace quibbet

@@ -101,25 +101,25 @@ void Shell::EndWhenNothingOnScreen() {
   }
 }
 
-void Shell::cmdplay_Click() {
-  Load(Window::kForm1);
-  Show(Window::kForm1);
-  Unload(Window::kForm2);
+// Shows the next window before the one that raised the click goes, so that a window stays
+// loaded throughout the move.
+void Shell::MoveBetween(Window next, Window left) {
+  Load(next);
+  Show(next);
+  Unload(left);
   EndWhenNothingOnScreen();
+}
+
+void Shell::cmdplay_Click() {
+  MoveBetween(Window::kForm1, Window::kForm2);
 }
 
 void Shell::cmdhowto_Click() {
-  Load(Window::kFrmhelp);
-  Show(Window::kFrmhelp);
-  Unload(Window::kForm2);
-  EndWhenNothingOnScreen();
+  MoveBetween(Window::kFrmhelp, Window::kForm2);
 }
 
 void Shell::Command1_Click() {
-  Load(Window::kForm2);
-  Show(Window::kForm2);
-  Unload(Window::kFrmhelp);
-  EndWhenNothingOnScreen();
+  MoveBetween(Window::kForm2, Window::kFrmhelp);
 }
 
 void Shell::cmdmain_Click() {

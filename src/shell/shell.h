@@ -69,6 +69,7 @@ class Shell {
   Slot& slot(Window w) { return slots_[static_cast<std::size_t>(w)]; }
   const Slot& slot(Window w) const { return slots_[static_cast<std::size_t>(w)]; }
   bool Loaded(Window w) const;
+  void MoveBetween(Window next, Window left);
   // Run after every event: with no window loaded, or only the hidden game window left with
   // nothing the user can act on, the program ends.
   void EndWhenNothingOnScreen();
