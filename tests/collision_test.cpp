@@ -17,35 +17,25 @@ class Collision : public Form1Test {
   Shape& magenta() { return form.shpother[9]; }
 };
 
+// Square 375 x 375 at (1000, 1000): right edge 1375, bottom edge 1375.
 TEST_F(Collision, EdgesThatOnlyTouchDoNotOverlap) {
-  yellow().top = 1000;
-  yellow().left = 1375;
-  form.CheckHit(4);
-  EXPECT_EQ(form.lblscore.caption, "0");
-  yellow().left = 1374;
-  form.CheckHit(4);
-  EXPECT_EQ(form.lblscore.caption, "1");
-}
-
-TEST_F(Collision, TouchingTheBottomEdgeDoesNotOverlap) {
-  yellow().left = 1200;
-  yellow().top = 1375;
-  form.CheckHit(4);
-  EXPECT_EQ(form.lblscore.caption, "0");
-  yellow().top = 1374;
-  form.CheckHit(4);
-  EXPECT_EQ(form.lblscore.caption, "1");
-}
-
-TEST_F(Collision, AHalvedSquaresEdgeRoundsHalfToEven) {
-  PlaceSquare(1000, 1000, 187.5f);  // right edge round(1187.5) = 1188
-  yellow().top = 1000;
-  yellow().left = 1188;
-  form.CheckHit(4);
-  EXPECT_EQ(form.lblscore.caption, "0");
-  yellow().left = 1187;
-  form.CheckHit(4);
-  EXPECT_EQ(form.lblscore.caption, "1");
+  struct Case {
+    Twips squareSize, touchingLeft, touchingTop, overlappingLeft, overlappingTop;
+  };
+  for (const Case c : {Case{375, 1375, 1000, 1374, 1000},        // touching the right edge
+                       Case{375, 1200, 1375, 1200, 1374},        // touching the bottom edge
+                       Case{187.5f, 1188, 1000, 1187, 1000}}) {  // round(1187.5) = 1188
+    PlaceSquare(1000, 1000, c.squareSize);
+    form.lblscore.caption = "0";
+    yellow().left = c.touchingLeft;
+    yellow().top = c.touchingTop;
+    form.CheckHit(4);
+    EXPECT_EQ(form.lblscore.caption, "0") << c.touchingLeft << "," << c.touchingTop;
+    yellow().left = c.overlappingLeft;
+    yellow().top = c.overlappingTop;
+    form.CheckHit(4);
+    EXPECT_EQ(form.lblscore.caption, "1") << c.overlappingLeft << "," << c.overlappingTop;
+  }
 }
 
 TEST_F(Collision, RedAndFrozenBlocksEndTheRound) {
