@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "replay/command.h"
+
+namespace quibbet::replay {
+
+// One line of a script, without its line break: nothing for a blank line or a comment,
+// otherwise its command. Throws ScriptError for a line that is not a well-formed command.
+std::optional<Command> ParseLine(std::string_view line);
+
+}  // namespace quibbet::replay

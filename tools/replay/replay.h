@@ -1,0 +1,46 @@
+#pragma once
+
+#include <ostream>
+
+#include "replay/command.h"
+#include "replay/queued_random.h"
+#include "replay/scripted_message_box.h"
+#include "shell/shell.h"
+
+// A run of the program driven by script commands instead of a toolkit: the shell's windows and
+// handlers as the desktop program runs them, with scripted draws and message-box answers.
+
+namespace quibbet::replay {
+
+class Replay {
+ public:
+  // Starts the program: the main menu is loaded and shown. Dumps go to out.
+  explicit Replay(std::ostream& out);
+
+  // Throws ScriptError when the command is impossible in the current state.
+  void Execute(const Command& command);
+
+ private:
+  void Execute(const Click& click);
+  void Execute(const Close& close);
+  void Execute(const Answer& answer);
+  void Execute(const Tick& tick);
+  void Execute(const Move& move);
+  void Execute(const Key& key);
+  void Execute(const Type& type);
+  void Execute(const Rand& rand);
+  void Execute(const UseLcg& lcg);
+  void Execute(const Dump& dump);
+
+  void RequireVisible(Window window) const;
+  Form1& VisibleForm1();
+  bool TimerRunning() const;
+
+  // The shell keeps references to both sources, so they are declared before it.
+  QueuedRandom random_;
+  ScriptedMessageBox box_;
+  Shell shell_;
+  std::ostream& out_;
+};
+
+}  // namespace quibbet::replay

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <vector>
+
+#include "replay/scripted_message_box.h"
+#include "shell/shell.h"
+
+namespace quibbet::replay {
+
+// The state a dump prints: whether the program has ended, each window's state, the message
+// boxes shown since the previous dump and, while the game window is loaded, its game.
+nlohmann::ordered_json StateToJson(const Shell& shell, const std::vector<ShownMessage>& messages);
+
+}  // namespace quibbet::replay

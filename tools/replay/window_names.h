@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "shell/shell.h"
+
+// The windows as scripts and dumps name them.
+
+namespace quibbet::replay {
+
+std::optional<Window> WindowNamed(std::string_view name);
+std::string_view NameOf(Window window);
+
+}  // namespace quibbet::replay
