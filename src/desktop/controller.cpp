@@ -1,0 +1,170 @@
+#include "desktop/controller.h"
+
+#include <QGuiApplication>
+
+#include "desktop/form1_view.h"
+#include "desktop/form2_view.h"
+#include "desktop/frmhelp_view.h"
+
+namespace quibbet {
+
+namespace {
+
+std::size_t IndexOf(Window w) {
+  return static_cast<std::size_t>(w);
+}
+
+}  // namespace
+
+Controller::Controller(RandomSource& random, MessageBox& box) : shell_(random, box) {
+  // Qt would quit when the last visible window closes, also while the game window is merely
+  // hidden or a message box closes over hidden windows. The rules say when the program ends.
+  QGuiApplication::setQuitOnLastWindowClosed(false);
+  connect(&clock_, &GameClock::ticksDue, this, &Controller::RunTicks);
+}
+
+void Controller::Start() {
+  shell_.Start();
+  Sync();
+}
+
+void Controller::RunTicks(int count) {
+  for (int i = 0; i < count; ++i) {
+    Form1* form = shell_.form1();
+    if (form == nullptr || !form->Timer1.enabled) {
+      break;
+    }
+    form->Timer1_Timer();
+  }
+  Sync();
+}
+
+WindowView* Controller::view(Window w) const {
+  return mirrors_[IndexOf(w)].view.get();
+}
+
+void Controller::Sync() {
+  for (Window w : kAllWindows) {
+    SyncWindow(w);
+  }
+  const Form1* form = shell_.form1();
+  clock_.SetRunning(form != nullptr && form->Timer1.enabled);
+  BringActiveToFront();
+  if (shell_.Ended()) {
+    emit finished();
+  }
+}
+
+void Controller::SyncWindow(Window w) {
+  Mirror& mirror = mirrors_[IndexOf(w)];
+  const WindowState state = shell_.State(w);
+  if (state == WindowState::kUnloaded) {
+    mirror.view.reset();
+    return;
+  }
+  if (!mirror.view || mirror.generation != shell_.Generation(w)) {
+    mirror.view = CreateView(w);
+    mirror.generation = shell_.Generation(w);
+  }
+  mirror.view->Refresh();
+  mirror.view->setVisible(state == WindowState::kVisible);
+}
+
+// Only a window newly shown comes to the front, so ticks and pointer movements never take the
+// focus from another program.
+void Controller::BringActiveToFront() {
+  const std::optional<Window> active = shell_.Active();
+  if (active == frontWindow_) {
+    return;
+  }
+  frontWindow_ = active;
+  if (WindowView* window = active ? view(*active) : nullptr) {
+    window->raise();
+    window->activateWindow();
+  }
+}
+
+Controller::OwnedView Controller::CreateView(Window w) {
+  OwnedView window;
+  switch (w) {
+    case Window::kForm1:
+      window = CreateForm1View();
+      break;
+    case Window::kForm2:
+      window = CreateForm2View();
+      break;
+    case Window::kFrmhelp:
+      window = CreateFrmhelpView();
+      break;
+  }
+  connect(window.get(), &WindowView::closeBoxClicked, this, CloseBox(w));
+  return window;
+}
+
+Controller::OwnedView Controller::CreateForm1View() {
+  auto window = std::make_unique<Form1View>(*shell_.form1());
+  connect(window.get(), &Form1View::pointerMoved, this,
+          [this](std::int16_t button, std::int16_t shift, float x, float y) {
+            if (Form1* form = shell_.form1()) {
+              form->Form_MouseMove(button, shift, x, y);
+            }
+            Sync();
+          });
+  connect(window.get(), &Form1View::keyDown, this,
+          [this](std::int16_t keyCode, std::int16_t shift) {
+            if (Form1* form = shell_.form1()) {
+              form->Form_KeyDown(keyCode, shift);
+            }
+            Sync();
+          });
+  connect(window->txtname(), &QLineEdit::textEdited, this, [this](const QString& text) {
+    if (Form1* form = shell_.form1()) {
+      form->txtname.text = text.toStdString();
+    }
+    Sync();
+  });
+  connect(window->cmdreset(), &QPushButton::clicked, this, Form1Click(&Form1::cmdreset_Click));
+  connect(window->cmdsubmit(), &QPushButton::clicked, this, Form1Click(&Form1::cmdsubmit_Click));
+  connect(window->cmdmain(), &QPushButton::clicked, this, ShellMove(&Shell::cmdmain_Click));
+  return OwnedView(window.release());
+}
+
+Controller::OwnedView Controller::CreateForm2View() {
+  auto window = std::make_unique<Form2View>(*shell_.form2());
+  connect(window->cmdplay(), &QPushButton::clicked, this, ShellMove(&Shell::cmdplay_Click));
+  connect(window->cmdhowto(), &QPushButton::clicked, this, ShellMove(&Shell::cmdhowto_Click));
+  connect(window->cmdabout(), &QPushButton::clicked, this, ShellMove(&Shell::cmdabout_Click));
+  connect(window->cmdexit(), &QPushButton::clicked, this, ShellMove(&Shell::cmdexit_Click));
+  return OwnedView(window.release());
+}
+
+Controller::OwnedView Controller::CreateFrmhelpView() {
+  auto window = std::make_unique<FrmhelpView>(*shell_.frmhelp());
+  connect(window->Command1(), &QPushButton::clicked, this, ShellMove(&Shell::Command1_Click));
+  return OwnedView(window.release());
+}
+
+std::function<void()> Controller::ShellMove(void (Shell::*move)()) {
+  return [this, move] {
+    (shell_.*move)();
+    Sync();
+  };
+}
+
+std::function<void()> Controller::Form1Click(void (Form1::*click)()) {
+  return [this, click] {
+    if (Form1* form = shell_.form1()) {
+      (form->*click)();
+    }
+    Sync();
+  };
+}
+
+std::function<void()> Controller::CloseBox(Window w) {
+  return [this, w] {
+    shell_.CloseBox(w);
+    Sync();
+  };
+}
+
+}  // namespace quibbet

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QFont>
+
+#include "game/controls.h"
+
+// The designs name Windows fonts; this picks the nearest free faces and sizes them in pixels, so
+// text keeps its designed size whatever the screen's dots per inch.
+
+namespace quibbet {
+
+QFont ToQFont(const Font& font);
+
+}  // namespace quibbet

@@ -1,0 +1,110 @@
+#include "desktop/form1_view.h"
+
+#include <QPainter>
+
+#include "common/twips.h"
+#include "desktop/control_widgets.h"
+#include "desktop/input_codes.h"
+#include "desktop/qt_convert.h"
+#include "desktop/shape_painter.h"
+
+namespace quibbet {
+
+namespace {
+
+QString Indexed(const char* name, int index) {
+  return QStringLiteral("%1(%2)").arg(QLatin1StringView(name)).arg(index);
+}
+
+}  // namespace
+
+Form1View::Form1View(const Form1& form)
+    : WindowView(kForm1Caption, ToPixels(0, 0, kForm1ScaleWidth, kForm1ScaleHeight).size()),
+      form_(form),
+      cmdreset_(AddButton(*this, form.cmdreset, QStringLiteral("cmdreset"))),
+      txtname_(AddTextBox(*this, form.txtname, QStringLiteral("txtname"))),
+      cmdsubmit_(AddButton(*this, form.cmdsubmit, QStringLiteral("cmdsubmit"))),
+      cmdmain_(AddButton(*this, form.cmdmain, QStringLiteral("cmdmain"))) {
+  // A fixed border with a close box and no minimize or maximize button.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFixedSize(size());
+  QPalette background = palette();
+  background.setColor(QPalette::Window, ToQColor(kWhite));
+  setPalette(background);
+  setAutoFillBackground(true);
+  // The pointer is followed without a button held, and the window can hold the focus itself
+  // without ever being a stop of the Tab key.
+  setMouseTracking(true);
+  setFocusPolicy(Qt::ClickFocus);
+
+  AddMirroredLabel(form.lblspacebar, QStringLiteral("lblspacebar"));
+  AddMirroredLabel(form.lblcount, QStringLiteral("lblcount"));
+  AddMirroredLabel(form.lblscore1, QStringLiteral("lblscore1"));
+  AddMirroredLabel(form.lblscore, QStringLiteral("lblscore"));
+  AddMirroredLabel(form.lblhigh1, QStringLiteral("lblhigh1"));
+  AddMirroredLabel(form.lblhigh, QStringLiteral("lblhigh"));
+  AddMirroredLabel(form.lblname, QStringLiteral("lblname"));
+  AddMirroredLabel(form.lblcurrentscore, QStringLiteral("lblcurrentscore"));
+  AddMirroredLabel(form.lblalltime, QStringLiteral("lblalltime"));
+  AddTable();
+  SetTabOrder({{form.cmdreset.tabIndex, cmdreset_},
+               {form.txtname.tabIndex, txtname_},
+               {form.cmdsubmit.tabIndex, cmdsubmit_},
+               {form.cmdmain.tabIndex, cmdmain_}});
+  Refresh();
+}
+
+void Form1View::AddMirroredLabel(const Label& label, const QString& name) {
+  labels_.push_back({AddLabel(*this, label, name), &label});
+}
+
+void Form1View::AddTable() {
+  for (int row = 0; row < kTableRows; ++row) {
+    AddMirroredLabel(form_.table.lblscorenumber[row], Indexed("lblscorenumber", row));
+    AddMirroredLabel(form_.table.lblhighname[row], Indexed("lblhighname", row));
+    AddMirroredLabel(form_.table.lbluserscore[row], Indexed("lbluserscore", row));
+  }
+}
+
+void Form1View::Refresh() {
+  for (const MirroredLabel& mirrored : labels_) {
+    Mirror(*mirrored.widget, *mirrored.label);
+  }
+  Mirror(*cmdreset_, form_.cmdreset);
+  Mirror(*txtname_, form_.txtname);
+  Mirror(*cmdsubmit_, form_.cmdsubmit);
+  Mirror(*cmdmain_, form_.cmdmain);
+  KeepKeyboardFocus();
+  update();
+}
+
+void Form1View::KeepKeyboardFocus() {
+  const QWidget* focused = focusWidget();
+  if (focused != this && (focused == nullptr || !focused->isVisibleTo(this))) {
+    setFocus();
+  }
+}
+
+void Form1View::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  PaintForm1(painter, form_);
+}
+
+void Form1View::mouseMoveEvent(QMouseEvent* event) {
+  const QPointF twips = event->position() * kTwipsPerPixel;
+  emit pointerMoved(ToButtonState(event->buttons()), ToShiftState(event->modifiers()),
+                    static_cast<float>(twips.x()), static_cast<float>(twips.y()));
+}
+
+void Form1View::keyPressEvent(QKeyEvent* event) {
+  // A key that a focused button or the name box passed on is not the window's key-down.
+  const QWidget* focused = focusWidget();
+  if (focused != nullptr && focused != this) {
+    WindowView::keyPressEvent(event);
+    return;
+  }
+  emit keyDown(ToKeyCode(event->key()), ToShiftState(event->modifiers()));
+}
+
+}  // namespace quibbet

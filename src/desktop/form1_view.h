@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPushButton>
+#include <cstdint>
+#include <vector>
+
+#include "desktop/window_view.h"
+#include "game/form1.h"
+
+// The game window on screen. It paints the info bar, the blocks and the player's square from
+// the game's data and hands the pointer and the keyboard to the game's handlers; it decides
+// nothing itself.
+
+namespace quibbet {
+
+class Form1View final : public WindowView {
+  Q_OBJECT
+
+ public:
+  explicit Form1View(const Form1& form);
+
+  void Refresh() override;
+
+  QPushButton* cmdreset() const { return cmdreset_; }
+  QPushButton* cmdsubmit() const { return cmdsubmit_; }
+  QPushButton* cmdmain() const { return cmdmain_; }
+  QLineEdit* txtname() const { return txtname_; }
+
+ signals:
+  // The pointer's position in twips from the client area's top-left corner.
+  void pointerMoved(std::int16_t button, std::int16_t shift, float x, float y);
+  void keyDown(std::int16_t keyCode, std::int16_t shift);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  struct MirroredLabel {
+    QLabel* widget;
+    const Label* label;
+  };
+
+  void AddMirroredLabel(const Label& label, const QString& name);
+  void AddTable();
+  // With no visible control holding the keyboard focus, the window itself takes the keys.
+  void KeepKeyboardFocus();
+
+  const Form1& form_;
+  std::vector<MirroredLabel> labels_;
+  QPushButton* cmdreset_;
+  QLineEdit* txtname_;
+  QPushButton* cmdsubmit_;
+  QPushButton* cmdmain_;
+};
+
+}  // namespace quibbet

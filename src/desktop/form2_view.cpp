@@ -1,0 +1,34 @@
+#include "desktop/form2_view.h"
+
+#include <QPainter>
+
+#include "desktop/control_widgets.h"
+#include "desktop/qt_convert.h"
+
+namespace quibbet {
+
+Form2View::Form2View(const Form2& form)
+    : WindowView(kForm2Caption, ToPixels(0, 0, kForm2ScaleWidth, kForm2ScaleHeight).size()),
+      picture_(QStringLiteral(":/menu.png")),
+      cmdplay_(AddButton(*this, form.cmdplay, QStringLiteral("cmdplay"))),
+      cmdhowto_(AddButton(*this, form.cmdhowto, QStringLiteral("cmdhowto"))),
+      cmdabout_(AddButton(*this, form.cmdabout, QStringLiteral("cmdabout"))),
+      cmdexit_(AddButton(*this, form.cmdexit, QStringLiteral("cmdexit"))) {
+  QPalette background = palette();
+  background.setColor(QPalette::Window, ToQColor(form.backColor));
+  setPalette(background);
+  setAutoFillBackground(true);
+  SetTabOrder({{form.cmdplay.tabIndex, cmdplay_},
+               {form.cmdhowto.tabIndex, cmdhowto_},
+               {form.cmdabout.tabIndex, cmdabout_},
+               {form.cmdexit.tabIndex, cmdexit_}});
+  cmdplay_->setFocus();
+}
+
+void Form2View::paintEvent(QPaintEvent* /*event*/) {
+  // The picture has a device pixel ratio of 1, so each of its pixels covers one logical pixel.
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, picture_);
+}
+
+}  // namespace quibbet

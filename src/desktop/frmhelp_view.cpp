@@ -1,0 +1,26 @@
+#include "desktop/frmhelp_view.h"
+
+#include <QPainter>
+
+#include "desktop/control_widgets.h"
+#include "desktop/shape_painter.h"
+
+namespace quibbet {
+
+FrmhelpView::FrmhelpView(const Frmhelp& help)
+    : WindowView(kFrmhelpCaption, ToPixels(0, 0, kFrmhelpScaleWidth, kFrmhelpScaleHeight).size()),
+      help_(help),
+      Command1_(AddButton(*this, help.Command1, QStringLiteral("Command1"))) {
+  AddLabel(*this, help.Label1, QStringLiteral("Label1"));
+  AddLabel(*this, help.Label2, QStringLiteral("Label2"));
+  AddLabel(*this, help.Label3, QStringLiteral("Label3"));
+  // The only control that takes the keyboard focus.
+  Command1_->setFocus();
+}
+
+void FrmhelpView::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  PaintFrmhelp(painter, help_);
+}
+
+}  // namespace quibbet

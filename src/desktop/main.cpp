@@ -1,0 +1,49 @@
+// Quibbet on the desktop: the menu opens, and the rules take it from there.
+
+#include <QApplication>
+#include <QIcon>
+#include <QStyleFactory>
+#include <cstdio>
+
+#include "common/random_source.h"
+#include "desktop/controller.h"
+#include "desktop/qt_message_box.h"
+
+namespace {
+
+// Without a display Qt would abort with a message about platform plugins; say what to do.
+bool HasDisplay() {
+  return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+QIcon GameIcon() {
+  QIcon icon;
+  for (const char* size : {"48", "128", "256"}) {
+    icon.addFile(QStringLiteral(":/icons/quibbet-%1.png").arg(QLatin1StringView(size)));
+  }
+  return icon;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!HasDisplay()) {
+    std::fputs("quibbet: no display found; run it under a desktop session or with xvfb-run\n",
+               stderr);
+    return 1;
+  }
+  QApplication app(argc, argv);
+  // The windows' designed colours show on their buttons the same way on every desktop.
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setWindowIcon(GameIcon());
+
+  quibbet::FixedSeedRandom random;
+  quibbet::QtMessageBox box;
+  quibbet::Controller controller(random, box);
+  QObject::connect(&controller, &quibbet::Controller::finished, &app, &QApplication::quit,
+                   Qt::QueuedConnection);
+  controller.Start();
+  return QApplication::exec();
+}

@@ -1,0 +1,17 @@
+#include "desktop/window_view.h"
+
+#include "desktop/qt_convert.h"
+
+namespace quibbet {
+
+WindowView::WindowView(std::string_view caption, QSize clientSize) {
+  setWindowTitle(ToQString(caption));
+  resize(clientSize);
+}
+
+void WindowView::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  emit closeBoxClicked();
+}
+
+}  // namespace quibbet
