@@ -128,7 +128,8 @@ std::string ArgumentCountOf(const Syntax& syntax) {
   if (syntax.fewestArguments == syntax.mostArguments) {
     return ArgumentsText(syntax.fewestArguments);
   }
-  return std::to_string(syntax.fewestArguments) + " or " + ArgumentsText(syntax.mostArguments);
+  return std::to_string(syntax.fewestArguments) + " or " + std::to_string(syntax.mostArguments) +
+         " arguments";
 }
 
 void CheckArgumentCount(const Syntax& syntax, std::size_t count) {
