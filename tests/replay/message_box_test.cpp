@@ -30,13 +30,6 @@ TEST(MessageBoxes, AboutIsAnsweredOkAndListedOnlyInTheNextDump) {
   EXPECT_EQ(result.dumps[1]["messages"], json::array());
 }
 
-TEST(MessageBoxes, ExitAnsweredNoKeepsTheMenu) {
-  const ScriptResult result = RunScript("answer 7\nclick cmdexit\ndump\n");
-  EXPECT_EQ(result.dumps.at(0)["messages"], json::array({Quit(7)}));
-  EXPECT_FALSE(result.dumps[0]["ended"]);
-  EXPECT_EQ(result.dumps[0]["windows"]["Form2"], "visible");
-}
-
 TEST(MessageBoxes, ExitAnsweredYesEndsTheProgramWithTheHiddenGameWindow) {
   const ScriptResult result =
       RunScript(kLoseFirstRound + "click cmdmain\nanswer 6\nclick cmdexit\ndump\n");

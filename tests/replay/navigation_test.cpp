@@ -20,12 +20,6 @@ TEST(Navigation, HowToPlayAndBackReplaceTheMenu) {
   EXPECT_EQ(result.dumps[1]["windows"], Windows("unloaded", "visible", "unloaded"));
 }
 
-TEST(Navigation, PlayLoadsTheGameWindowInPlaceOfTheMenu) {
-  const ScriptResult result = RunScript("click cmdplay\ndump\n");
-  EXPECT_EQ(result.dumps.at(0)["windows"], Windows("visible", "unloaded", "unloaded"));
-  EXPECT_TRUE(result.dumps[0]["game"]["timer"]);
-}
-
 class ProgramEnd : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ProgramEnd, LeavesNoWindowAndNoGame) {

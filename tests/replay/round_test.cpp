@@ -28,13 +28,6 @@ json Flags(std::initializer_list<int> set) {
   return flags;
 }
 
-TEST(Round, PointerMovesLandTheSquareWithAtMostOneCorrection) {
-  const ScriptResult result = RunScript(kPlay + "move 5000 8800\ndump\nmove 10800 100\ndump\n");
-  ASSERT_EQ(result.dumps.size(), 2u);
-  EXPECT_EQ(PlaceOf(result.dumps[0]["game"]["shpgreen"]), Place(5000, 8640));
-  EXPECT_EQ(PlaceOf(result.dumps[1]["game"]["shpgreen"]), Place(10560, 100));
-}
-
 // The square on yellow block 4; the draws 0.5, 0.5 send it to Top floor(0.5 * 8641) = 4320 and
 // Left floor(0.5 * 9626 - 10000) = -5187, and it moves on to (-5137, 4370) in the same tick.
 const std::string kCollectYellow = kPlay + "move -7687 7305\nrand 0.5 0.5\ntick\n";
