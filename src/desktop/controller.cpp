@@ -70,7 +70,7 @@ void Controller::SyncWindow(Window w) {
   mirror.view->setVisible(state == WindowState::kVisible);
 }
 
-// Only a window newly shown comes to the front, so ticks and pointer movements never take the
+// Only a window newly shown is activated, so ticks and pointer movements never take the
 // focus from another program.
 void Controller::BringActiveToFront() {
   const std::optional<Window> active = shell_.Active();
@@ -79,7 +79,6 @@ void Controller::BringActiveToFront() {
   }
   frontWindow_ = active;
   if (WindowView* window = active ? view(*active) : nullptr) {
-    window->raise();
     window->activateWindow();
   }
 }

@@ -2,12 +2,18 @@
 
 namespace quibbet {
 
+namespace {
+
+// Starting half a step in puts every tick boundary midway between two timer events of the
+// step's period, so a timer that fires a little early or late still yields one tick each time
+// instead of none and then two.
+constexpr TickPacer::Duration kPhase = TickPacer::kStep / 2;
+
+}  // namespace
+
 void TickPacer::Restart(Duration now) {
   last_ = now;
-  // Starting half a step in puts every tick boundary midway between two timer events of the
-  // step's period, so a timer that fires a little early or late still yields one tick each time
-  // instead of none and then two.
-  owed_ = kStep / 2;
+  owed_ = kPhase;
 }
 
 int TickPacer::TicksDue(Duration now) {
@@ -15,7 +21,8 @@ int TickPacer::TicksDue(Duration now) {
   last_ = now;
   const auto due = owed_ / kStep;
   if (due > kMaxTicksPerCall) {
-    owed_ %= kStep;
+    // The timer restarts its rhythm after a stall; so does the pacer.
+    owed_ = kPhase;
     return kMaxTicksPerCall;
   }
   owed_ -= due * kStep;

@@ -1,0 +1,131 @@
+// Playing in the game window: the pointer and the keyboard reach the game's handlers, every
+// tick shows on screen, and what the player types is shown exactly as typed.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "desktop_fixture.h"
+#include "paint_counter.h"
+
+namespace quibbet::testing {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kGreen = qRgb(0, 255, 0);
+const QRgb kYellow = qRgb(255, 255, 0);
+
+class GameWindow : public DesktopTest {
+ protected:
+  GameWindow() { Play(); }
+
+  // A pointer movement as the window system reports it, to whichever widget is under it.
+  void MovePointer(QPoint to) { QTest::mouseMove(game()->windowHandle(), to); }
+};
+
+TEST_F(GameWindow, TheSquareFollowsThePointerInTwips) {
+  MovePointer({200, 300});
+  EXPECT_EQ(form1().shpgreen.left, 3000);
+  EXPECT_EQ(form1().shpgreen.top, 4500);
+  const QImage painted = Picture(*game());
+  EXPECT_EQ(painted.pixel(199, 310), qRgb(255, 255, 255));
+  EXPECT_EQ(painted.pixel(200, 310), kBlack);
+  EXPECT_EQ(painted.pixel(212, 312), kGreen);
+}
+
+TEST_F(GameWindow, PointerPositionsKeepTheirFractions) {
+  QMouseEvent move(QEvent::MouseMove, QPointF(100.5, 200.25), QPointF(100.5, 200.25), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(game(), &move);
+  EXPECT_EQ(form1().shpgreen.left, 1507.5f);
+  EXPECT_EQ(form1().shpgreen.top, 3003.75f);
+}
+
+TEST_F(GameWindow, ThePointerOverALabelStillMovesTheSquare) {
+  MovePointer({340, 15});  // over "Score", inside the info bar
+  EXPECT_EQ(form1().shpgreen.left, 5100);
+  EXPECT_EQ(form1().shpgreen.top, 735) << "pulled out of the info bar";
+}
+
+TEST_F(GameWindow, EachTickRepaintsTheBlocks) {
+  PaintCounter paints(*game());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return paints.count > 0; }));
+  Shape& yellow = form1().shpother[4];
+  yellow.left = 1500;
+  yellow.top = 3000;
+  const int before = paints.count;
+  controller_.RunTicks(1);
+  EXPECT_EQ(yellow.left, 1550);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return paints.count > before; }));
+  const QImage painted = Picture(*game());
+  EXPECT_EQ(painted.pixel(103 + 12, 203 + 12), kYellow) << "the block at its new place";
+}
+
+TEST_F(GameWindow, TheGameNeverRunsFasterThanItsPace) {
+  const std::int16_t start = form1().tickcount;
+  QTest::qWait(500);
+  const int ticks = form1().tickcount - start;
+  EXPECT_GT(ticks, 0);
+  EXPECT_LE(ticks, 500 / 16 + 1);
+}
+
+TEST_F(GameWindow, NoTickRunsOnTheGameOverScreen) {
+  LoseRound();
+  const std::int16_t stopped = form1().tickcount;
+  QTest::qWait(100);
+  EXPECT_EQ(form1().tickcount, stopped);
+}
+
+TEST_F(GameWindow, TheSpacebarStartsAnArmedFreeze) {
+  form1().freezeready = kTrue;
+  QTest::keyClick(game(), Qt::Key_Space);
+  EXPECT_TRUE(IsTrue(form1().frozen));
+}
+
+TEST_F(GameWindow, AKeyHeldOnAFocusedButtonIsNotTheWindowsKeyDown) {
+  LoseRound();
+  form1().freezeready = kTrue;
+  game()->cmdsubmit()->setFocus();
+  // The button ignores a repeated space, and Qt passes the key on to the window.
+  QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, u" "_s, true);
+  QCoreApplication::sendEvent(game()->cmdsubmit(), &repeat);
+  EXPECT_FALSE(IsTrue(form1().frozen));
+  EXPECT_TRUE(IsTrue(form1().freezeready));
+}
+
+TEST_F(GameWindow, ATypedNameIsShownAsTyped) {
+  form1().lblscore.caption = "200";
+  LoseRound();
+  QTest::keyClicks(game()->txtname(), u"<b>x</b>"_s);
+  EXPECT_EQ(form1().txtname.text, "<b>x</b>");
+  Click(game()->cmdsubmit());
+  EXPECT_TRUE(box_.shown.empty());
+  auto* name = game()->findChild<QLabel*>(u"lblhighname(0)"_s);
+  ASSERT_NE(name, nullptr);
+  EXPECT_EQ(name->text(), u"<b>x</b>"_s);
+  EXPECT_EQ(name->textFormat(), Qt::PlainText);
+}
+
+TEST_F(GameWindow, AScoreBelowTheTableIsRefusedWithAMessage) {
+  LoseRound();
+  Click(game()->cmdsubmit());
+  ASSERT_EQ(box_.shown.size(), 1u);
+  EXPECT_EQ(box_.shown[0].text, "FAIL! Score not good enough for highscores list.");
+  EXPECT_EQ(box_.shown[0].title, "Error");
+  EXPECT_EQ(box_.shown[0].style, MsgBoxStyle::kOkOnly);
+}
+
+TEST_F(GameWindow, ClickToPlayAgainStartsANewRoundOnScreen) {
+  LoseRound();
+  Click(game()->cmdreset());
+  EXPECT_TRUE(form1().Timer1.enabled);
+  EXPECT_FALSE(game()->cmdreset()->isVisible());
+  EXPECT_FALSE(game()->txtname()->isVisible());
+  EXPECT_EQ(game()->focusWidget(), game()) << "the window itself takes the keys again";
+}
+
+}  // namespace
+}  // namespace quibbet::testing

@@ -1,0 +1,68 @@
+// The real message boxes: each style brings the buttons, default button and icon the game's
+// boxes call for, shows its text literally, and returns the answer clicked.
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
+
+#include "desktop/qt_message_box.h"
+#include "desktop_fixture.h"
+
+namespace quibbet::testing {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+// Shows a box and, once it is up, lets inspect look at it and pick the button to click.
+MsgBoxAnswer ShowAndAnswer(MsgBoxStyle style,
+                           const std::function<QAbstractButton*(QMessageBox&)>& inspect) {
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr) << "a modal box is open";
+    QAbstractButton* choice = inspect(*box);
+    ASSERT_NE(choice, nullptr);
+    choice->click();
+  });
+  QtMessageBox box;
+  return box.Show("<i>Are</i> you sure?", "End program", style);
+}
+
+TEST(QtMessageBoxTest, YesNoHasYesAsDefaultAndNoIcon) {
+  const MsgBoxAnswer answer = ShowAndAnswer(MsgBoxStyle::kYesNo, [](QMessageBox& box) {
+    EXPECT_EQ(box.windowTitle(), u"End program"_s);
+    EXPECT_EQ(box.text(), u"<i>Are</i> you sure?"_s);
+    EXPECT_EQ(box.textFormat(), Qt::PlainText);
+    EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+    EXPECT_EQ(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::Yes));
+    return box.button(QMessageBox::No);
+  });
+  EXPECT_EQ(answer, MsgBoxAnswer::kNo);
+}
+
+TEST(QtMessageBoxTest, YesIsAnsweredSix) {
+  const MsgBoxAnswer answer = ShowAndAnswer(
+      MsgBoxStyle::kYesNo, [](QMessageBox& box) { return box.button(QMessageBox::Yes); });
+  EXPECT_EQ(static_cast<int>(answer), 6);
+}
+
+TEST(QtMessageBoxTest, InformationHasOkAndTheInformationIcon) {
+  const MsgBoxAnswer answer = ShowAndAnswer(MsgBoxStyle::kInformation, [](QMessageBox& box) {
+    EXPECT_EQ(box.icon(), QMessageBox::Information);
+    EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
+    return box.button(QMessageBox::Ok);
+  });
+  EXPECT_EQ(answer, MsgBoxAnswer::kOk);
+}
+
+TEST(QtMessageBoxTest, OkOnlyHasNoIcon) {
+  ShowAndAnswer(MsgBoxStyle::kOkOnly, [](QMessageBox& box) {
+    EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+    EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
+    return box.button(QMessageBox::Ok);
+  });
+}
+
+}  // namespace
+}  // namespace quibbet::testing

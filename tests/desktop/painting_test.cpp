@@ -1,0 +1,77 @@
+// The shapes are painted from twips onto any painter: at a device pixel ratio of 2 every edge
+// still lands on a device pixel and borders keep their width in logical pixels.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "common/random_source.h"
+#include "desktop/shape_painter.h"
+#include "scripted_message_box.h"
+
+namespace quibbet::testing {
+namespace {
+
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kGreen = qRgb(0, 255, 0);
+
+class Painting : public ::testing::TestWithParam<int> {
+ protected:
+  Painting() : form_(random_, box_) {
+    for (Shape& block : form_.shpother) {
+      block.visible = false;
+    }
+  }
+
+  // The game window's shapes at the given device pixel ratio, on white.
+  QImage Paint() {
+    const int ratio = GetParam();
+    QImage image(729 * ratio, 601 * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(kWhite);
+    QPainter painter(&image);
+    PaintForm1(painter, form_);
+    return image;
+  }
+
+  FixedSeedRandom random_;
+  ScriptedMessageBox box_;
+  Form1 form_;
+};
+
+TEST_P(Painting, TheSquareHasSharpEdgesAndATwoPixelBorder) {
+  form_.shpgreen = {3000, 4500, 375, 375, kGreen, true, true, 2};
+  const QImage image = Paint();
+  const int r = GetParam();
+  const int y = 310 * r;
+  EXPECT_EQ(image.pixel(200 * r - 1, y), kWhite);
+  EXPECT_EQ(image.pixel(200 * r, y), kBlack);
+  EXPECT_EQ(image.pixel(202 * r - 1, y), kBlack);
+  EXPECT_EQ(image.pixel(202 * r, y), kGreen);
+  EXPECT_EQ(image.pixel(223 * r - 1, y), kGreen);
+  EXPECT_EQ(image.pixel(223 * r, y), kBlack);
+  EXPECT_EQ(image.pixel(225 * r - 1, y), kBlack);
+  EXPECT_EQ(image.pixel(225 * r, y), kWhite);
+}
+
+TEST_P(Painting, TheInfoBarOutlineIsOneLogicalPixel) {
+  const QImage image = Paint();
+  const int r = GetParam();
+  EXPECT_EQ(image.pixel(300 * r, 49 * r - 1), kBlack);
+  EXPECT_EQ(image.pixel(300 * r, 49 * r), kWhite);
+  EXPECT_EQ(image.pixel(300 * r, 48 * r - 1), kWhite);
+}
+
+TEST_P(Painting, AHiddenShapeIsNotPainted) {
+  form_.shpgreen.visible = false;
+  form_.shpgreen.left = 3000;
+  form_.shpgreen.top = 4500;
+  EXPECT_EQ(Paint().pixel(210 * GetParam(), 310 * GetParam()), kWhite);
+}
+
+INSTANTIATE_TEST_SUITE_P(DevicePixelRatio, Painting, ::testing::Values(1, 2));
+
+}  // namespace
+}  // namespace quibbet::testing
