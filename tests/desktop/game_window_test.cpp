@@ -73,7 +73,9 @@ TEST_F(GameWindow, TheGameNeverRunsFasterThanItsPace) {
 }
 
 TEST_F(GameWindow, NoTickRunsOnTheGameOverScreen) {
+  EXPECT_TRUE(controller_.ticking());
   LoseRound();
+  EXPECT_FALSE(controller_.ticking()) << "nothing wakes the program while nothing moves";
   const std::int16_t stopped = form1().tickcount;
   QTest::qWait(100);
   EXPECT_EQ(form1().tickcount, stopped);

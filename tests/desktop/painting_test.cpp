@@ -56,6 +56,19 @@ TEST_P(Painting, TheSquareHasSharpEdgesAndATwoPixelBorder) {
   EXPECT_EQ(image.pixel(225 * r, y), kWhite);
 }
 
+TEST_P(Painting, ASquareBetweenPixelsStillHasSharpEdges) {
+  form_.shpgreen = {3007, 4493.5f, 187.5f, 187.5f, kGreen, true, true, 2};
+  const QImage image = Paint();
+  const int r = GetParam();
+  int border = 0;
+  for (int x = 195 * r; x < 220 * r; ++x) {
+    const QRgb colour = image.pixel(x, 305 * r);
+    EXPECT_TRUE(colour == kWhite || colour == kBlack || colour == kGreen) << x;
+    border += colour == kBlack ? 1 : 0;
+  }
+  EXPECT_EQ(border, 4 * r) << "two pixels on either side";
+}
+
 TEST_P(Painting, TheInfoBarOutlineIsOneLogicalPixel) {
   const QImage image = Paint();
   const int r = GetParam();
