@@ -22,13 +22,6 @@ constexpr float kReach = 400;
 // always a pick-up.
 constexpr int kMagentaBlock = 9;
 
-struct Box {
-  float left;
-  float top;
-  float right;
-  float bottom;
-};
-
 bool Overlap(const Box& a, const Box& b) {
   return std::max(a.left, b.left) < std::min(a.right, b.right) &&
          std::max(a.top, b.top) < std::min(a.bottom, b.bottom);
@@ -44,8 +37,11 @@ bool IsDeadly(const Shape& block) {
 }
 
 // Where a deadly block may be within the next few ticks: it moves right and bounces up or down,
-// and once past the right edge it comes back anywhere along the left edge.
-std::vector<Box> DangerZones(const Form1& form, float reach) {
+// and once past the right edge it comes back anywhere along the left edge. A freeze holds every
+// block still, but the player keeps its distance as the freeze runs out.
+std::vector<Box> DangerZones(const Form1& form) {
+  const bool standingStill = IsTrue(form.frozen) && form.tickcount < kFreezeTicks - 20;
+  const float reach = standingStill ? 0 : kReach;
   std::vector<Box> zones;
   for (const Shape& block : form.shpother) {
     if (!IsDeadly(block)) {
@@ -68,13 +64,28 @@ bool IsCollectible(const Form1& form, const Shape& block) {
          block.left + block.width <= form.ScaleWidth();
 }
 
-struct Point {
-  float x;
-  float y;
-};
-
 float DistanceSquared(Point a, Point b) {
   return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y);
+}
+
+// The candidate nearest the goal where the square keeps clear of every danger zone; one at random
+// when there is none.
+Point NearestSafe(const std::vector<Point>& candidates, Point goal, const std::vector<Box>& danger,
+                  const Shape& square) {
+  const auto safe = [&](Point p) {
+    const Box box{p.x, p.y, p.x + square.width, p.y + square.height};
+    return std::none_of(danger.begin(), danger.end(),
+                        [&](const Box& zone) { return Overlap(box, zone); });
+  };
+  Point chosen = candidates.back();
+  float nearest = std::numeric_limits<float>::max();
+  for (const Point& p : candidates) {
+    if (safe(p) && DistanceSquared(p, goal) < nearest) {
+      nearest = DistanceSquared(p, goal);
+      chosen = p;
+    }
+  }
+  return chosen;
 }
 
 // The square's top-left corner that would put its middle on the nearest block worth having.
@@ -187,44 +198,31 @@ Event SoakPlayer::ChooseOnShell() {
 // block worth having (or the square's own place) that keeps clear of every deadly block.
 Event SoakPlayer::SteeredMove(const Form1& form) {
   const Shape& square = form.shpgreen;
-  const float minTop = form.shpinfo.top + form.shpinfo.height + 1;
-  const float maxLeft = form.ScaleWidth() - square.width - 1;
-  const float maxTop = form.ScaleHeight() - square.height - 1;
-  if (maxLeft < 0 || maxTop < minTop) {
+  const Box area{0, form.shpinfo.top + form.shpinfo.height + 1,
+                 form.ScaleWidth() - square.width - 1, form.ScaleHeight() - square.height - 1};
+  if (area.right < area.left || area.bottom < area.top) {
     return WildMove(form);  // the square no longer fits below the info bar
   }
   const auto clamp = [&](Point p) {
-    return Point{std::clamp(p.x, 0.0f, maxLeft), std::clamp(p.y, minTop, maxTop)};
+    return Point{std::clamp(p.x, area.left, area.right), std::clamp(p.y, area.top, area.bottom)};
   };
   const Point here = clamp({square.left, square.top});
   const std::optional<Point> target = Chance(0.6) ? Target(form) : std::nullopt;
   const Point goal = target ? clamp(*target) : here;
+  const Point chosen = NearestSafe(Candidates(here, goal, area), goal, DangerZones(form), square);
+  return {Action::kPointerMove, 0, chosen.x, chosen.y};
+}
 
+// The square's place, the goal, three steps on the way there and a few places anywhere.
+std::vector<Point> SoakPlayer::Candidates(Point here, Point goal, const Box& area) {
   std::vector<Point> candidates = {here, goal};
   for (float f : {0.25f, 0.5f, 0.75f}) {
     candidates.push_back({here.x + (goal.x - here.x) * f, here.y + (goal.y - here.y) * f});
   }
   for (int i = 0; i < 6; ++i) {
-    candidates.push_back({Uniform(0, maxLeft), Uniform(minTop, maxTop)});
+    candidates.push_back({Uniform(area.left, area.right), Uniform(area.top, area.bottom)});
   }
-
-  // A freeze holds every block still, but the player keeps its distance as the freeze runs out.
-  const bool standingStill = IsTrue(form.frozen) && form.tickcount < kFreezeTicks - 20;
-  const std::vector<Box> danger = DangerZones(form, standingStill ? 0 : kReach);
-  const auto safe = [&](Point p) {
-    const Box box{p.x, p.y, p.x + square.width, p.y + square.height};
-    return std::none_of(danger.begin(), danger.end(),
-                        [&](const Box& zone) { return Overlap(box, zone); });
-  };
-  Point chosen = candidates.back();  // nothing safe: somewhere at random
-  float nearest = std::numeric_limits<float>::max();
-  for (const Point& p : candidates) {
-    if (safe(p) && DistanceSquared(p, goal) < nearest) {
-      nearest = DistanceSquared(p, goal);
-      chosen = p;
-    }
-  }
-  return {Action::kPointerMove, 0, chosen.x, chosen.y};
+  return candidates;
 }
 
 // Anywhere over the window or a little beyond its edges, as a dragging mouse reports it.
@@ -266,29 +264,18 @@ void SoakPlayer::Perform(const Event& event) {
       form.Form_MouseMove(0, 0, event.x, event.y);
       ++figures_.pointerMoves;
       break;
-    case Action::kKey: {
-      const bool armed = IsTrue(form.freezeready);
-      form.Form_KeyDown(event.key, 0);
-      ++figures_.keys;
-      figures_.freezesStarted += armed && !IsTrue(form.freezeready) ? 1 : 0;
+    case Action::kKey:
+      PressKey(form, event.key);
       break;
-    }
     case Action::kReset:
       form.cmdreset_Click();
       ++figures_.rounds;
       roundTicks_ = 0;
       skilled_ = Chance(0.75);
       break;
-    case Action::kSubmit: {
-      if (Chance(0.5)) {
-        form.txtname.text = AnyName();
-      }
-      const bool before = IsTrue(form.submitted);
-      form.cmdsubmit_Click();
-      ++figures_.submissions;
-      figures_.entries += !before && IsTrue(form.submitted) ? 1 : 0;
+    case Action::kSubmit:
+      Submit(form);
       break;
-    }
     case Action::kMainMenu:
       shell_.cmdmain_Click();
       ++figures_.menuVisits;
@@ -310,6 +297,24 @@ void SoakPlayer::Perform(const Event& event) {
       shell_.cmdexit_Click();
       break;
   }
+}
+
+void SoakPlayer::PressKey(Form1& form, std::int16_t key) {
+  const bool armed = IsTrue(form.freezeready);
+  form.Form_KeyDown(key, 0);
+  ++figures_.keys;
+  figures_.freezesStarted += armed && !IsTrue(form.freezeready) ? 1 : 0;
+}
+
+// Half the time the name box keeps the name typed last.
+void SoakPlayer::Submit(Form1& form) {
+  if (Chance(0.5)) {
+    form.txtname.text = AnyName();
+  }
+  const bool submitted = IsTrue(form.submitted);
+  form.cmdsubmit_Click();
+  ++figures_.submissions;
+  figures_.entries += !submitted && IsTrue(form.submitted) ? 1 : 0;
 }
 
 void SoakPlayer::Tick(Form1& form) {

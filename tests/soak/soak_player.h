@@ -4,6 +4,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/message_box.h"
 #include "shell/shell.h"
@@ -24,6 +25,18 @@ class CountingMessageBox final : public MessageBox {
 
  private:
   std::int64_t refusals_ = 0;
+};
+
+struct Point {
+  float x;
+  float y;
+};
+
+struct Box {
+  float left;
+  float top;
+  float right;
+  float bottom;
 };
 
 struct SoakFigures {
@@ -60,9 +73,12 @@ class SoakPlayer {
   Event ChooseOnShell();
   Event SteeredMove(const Form1& form);
   Event WildMove(const Form1& form);
+  std::vector<Point> Candidates(Point here, Point goal, const Box& area);
   std::int16_t AnyKey();
   std::string AnyName();
   void Perform(const Event& event);
+  void PressKey(Form1& form, std::int16_t key);
+  void Submit(Form1& form);
   void Tick(Form1& form);
   bool Chance(double p) { return std::bernoulli_distribution(p)(rng_); }
   float Uniform(float from, float to) { return std::uniform_real_distribution(from, to)(rng_); }
