@@ -9,6 +9,9 @@ namespace quibbet {
 
 void Form1::CheckHit(std::int16_t index) {
   Shape& block = shpother[index];
+  if (ApartBeforeRounding(shpgreen, block)) {
+    return;
+  }
   const EdgeRect square = EdgesOf(shpgreen);
   const EdgeRect other = EdgesOf(block);
   if (!Overlap(square, other)) {
