@@ -1,15 +1,24 @@
 #include "desktop/form2_view.h"
 
 #include <QPainter>
+#include <QPoint>
 
 #include "desktop/control_widgets.h"
+#include "desktop/png_resource.h"
 #include "desktop/qt_convert.h"
 
 namespace quibbet {
 
+namespace {
+
+// Where the title band's top-left pixel lies in the menu picture.
+constexpr QPoint kTitleBandOrigin(162, 158);
+
+}  // namespace
+
 Form2View::Form2View(const Form2& form)
     : WindowView(kForm2Caption, ToPixels(0, 0, kForm2ScaleWidth, kForm2ScaleHeight).size()),
-      picture_(QStringLiteral(":/menu.png")),
+      titleBand_(LoadPngResource(QStringLiteral(":/menu-title.png"))),
       cmdplay_(AddButton(*this, form.cmdplay, QStringLiteral("cmdplay"))),
       cmdhowto_(AddButton(*this, form.cmdhowto, QStringLiteral("cmdhowto"))),
       cmdabout_(AddButton(*this, form.cmdabout, QStringLiteral("cmdabout"))),
@@ -26,9 +35,9 @@ Form2View::Form2View(const Form2& form)
 }
 
 void Form2View::paintEvent(QPaintEvent* /*event*/) {
-  // The picture has a device pixel ratio of 1, so each of its pixels covers one logical pixel.
+  // The band has a device pixel ratio of 1, so each of its pixels covers one logical pixel.
   QPainter painter(this);
-  painter.drawPixmap(0, 0, picture_);
+  painter.drawPixmap(kTitleBandOrigin, titleBand_);
 }
 
 }  // namespace quibbet

@@ -8,7 +8,9 @@
 #include "shell/form2.h"
 
 // The main menu on screen: the title picture at its natural size and four coloured buttons.
-// Resizing the window moves nothing; enlarging it shows more of the picture.
+// Resizing the window moves nothing; enlarging it shows more of the picture. The picture is
+// white but for its title band, like the window behind it, so only that band is kept and drawn
+// where it lies in the picture.
 
 namespace quibbet {
 
@@ -27,7 +29,7 @@ class Form2View final : public WindowView {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QPixmap picture_;
+  QPixmap titleBand_;
   QPushButton* cmdplay_;
   QPushButton* cmdhowto_;
   QPushButton* cmdabout_;

@@ -7,6 +7,7 @@
 
 #include "common/random_source.h"
 #include "desktop/controller.h"
+#include "desktop/png_resource.h"
 #include "desktop/qt_message_box.h"
 
 namespace {
@@ -18,10 +19,13 @@ bool HasDisplay() {
          !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
+// Window managers scale the icon from these two sizes. Every window sends each size to the
+// display as it opens, and the 256-pixel drawing alone would add a tenth to the start-up.
 QIcon GameIcon() {
   QIcon icon;
-  for (const char* size : {"48", "128", "256"}) {
-    icon.addFile(QStringLiteral(":/icons/quibbet-%1.png").arg(QLatin1StringView(size)));
+  for (const char* size : {"48", "128"}) {
+    icon.addPixmap(quibbet::LoadPngResource(
+        QStringLiteral(":/icons/quibbet-%1.png").arg(QLatin1StringView(size))));
   }
   return icon;
 }

@@ -20,6 +20,8 @@ namespace {
 constexpr QSize kMenuSize(989, 751);
 constexpr QRectF kWordBand(QPointF(162, 158), QPointF(590, 304));
 constexpr QRectF kNumeralBand(QPointF(624, 158), QPointF(698, 304));
+// Both bands, in whole pixels: everything of the picture that is not white.
+constexpr QRect kTitleBand(QPoint(162, 158), QPoint(698, 304));
 // Kept clear inside each band so anti-aliasing and the shadow never leak out.
 constexpr qreal kMargin = 3;
 constexpr QPointF kShadowOffset(4, 4);
@@ -63,7 +65,7 @@ void drawWithShadow(QPainter& p, const QPainterPath& path, const QColor& fill,
   p.fillPath(path, fill);
 }
 
-bool drawMenu(const QString& outFile) {
+bool drawMenu(const QString& outFile, const QString& titleFile) {
   const QFont face =
       loadFont("/usr/share/fonts/opentype/urw-base35/URWGothic-DemiOblique.otf", "Demi Oblique");
   std::printf("title face: %s %s\n", qPrintable(QFontInfo(face).family()),
@@ -101,7 +103,10 @@ bool drawMenu(const QString& outFile) {
   // Dark red rather than grey for the numeral's shadow keeps it reading as red.
   drawWithShadow(p, numeral, QColor(0xff, 0, 0), QColor(0x8b, 0, 0));
   p.end();
-  return img.save(outFile, "PNG", 0);  // Quality 0 = maximum zlib compression.
+  // Quality 0 = maximum zlib compression. The game embeds only the title band: the rest of the
+  // picture is white like the menu window behind it, and decoding the whole picture at every
+  // start would cost more time and memory than the rest of the menu.
+  return img.save(outFile, "PNG", 0) && img.copy(kTitleBand).save(titleFile, "PNG", 0);
 }
 
 bool renderIcon(QSvgRenderer& svg, int size, const QString& outFile) {
@@ -120,7 +125,7 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   const QDir assets(argc > 1 ? argv[1] : "assets");
 
-  bool ok = drawMenu(assets.filePath("menu.png"));
+  bool ok = drawMenu(assets.filePath("menu.png"), assets.filePath("menu-title.png"));
   QSvgRenderer svg(assets.filePath("icons/quibbet.svg"));
   ok = ok && svg.isValid();
   for (int size : {48, 128, 256}) {
