@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string_view>
+
+#include "common/message_box.h"
+#include "game/form1.h"
+
+// What the benchmarks share: a message box nobody has to answer, and a round in full play that
+// no block can end.
+
+namespace quibbet::bench {
+
+// Answers every box at once, as a player who clicks its first button would.
+class SilentMessageBox final : public MessageBox {
+ public:
+  MsgBoxAnswer Show(std::string_view /*text*/, std::string_view /*title*/,
+                    MsgBoxStyle style) override {
+    return style == MsgBoxStyle::kYesNo ? MsgBoxAnswer::kYes : MsgBoxAnswer::kOk;
+  }
+};
+
+// Blocks only ever move right and are never put back further left than 100000 twips, so a square
+// this far left is out of every block's reach and the round lasts for as long as it is ticked.
+inline constexpr float kOutOfReachLeft = -200000;
+inline constexpr float kOutOfReachTop = 2000;
+
+inline void MoveOutOfReach(Form1& form) {
+  form.Form_MouseMove(0, 0, kOutOfReachLeft, kOutOfReachTop);
+}
+
+// Blocks start up to 10000 twips left of the window and travel 50 twips a tick: after this many
+// ticks every block but the late magenta one is inside the window.
+inline constexpr int kTicksUntilBlocksInside = 220;
+
+// Loads the game window and plays its first round until the blocks are in the window.
+inline void StartPlaying(Form1& form) {
+  form.Form_Load();
+  MoveOutOfReach(form);
+  for (int i = 0; i < kTicksUntilBlocksInside; ++i) {
+    form.Timer1_Timer();
+  }
+}
+
+}  // namespace quibbet::bench

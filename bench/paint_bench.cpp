@@ -1,0 +1,104 @@
+// One whole frame of a window, painted by the program's own views (the window, its shapes and
+// every visible control) into an image, at device pixel ratio 1 and 2. Runs on Qt's offscreen
+// platform unless QT_QPA_PLATFORM names another.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QStyleFactory>
+#include <algorithm>
+
+#include "bench_support.h"
+#include "common/random_source.h"
+#include "desktop/form1_view.h"
+#include "desktop/form2_view.h"
+#include "game/form1.h"
+#include "shell/form2.h"
+
+namespace quibbet::bench {
+namespace {
+
+// Where a player's square might be in the middle of a round.
+constexpr float kSquareLeft = 5000;
+constexpr float kSquareTop = 4000;
+
+// Paints the whole window into an image of its size at the benchmark's ratio, once per
+// iteration, as a frame on a screen of that ratio would be painted.
+void PaintFrames(benchmark::State& state, WindowView& window) {
+  window.Refresh();
+  window.show();
+  const int ratio = static_cast<int>(state.range(0));
+  QImage image(window.size() * ratio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  // The first frame at a ratio loads fonts and renders glyphs into caches that play keeps.
+  window.render(&image);
+  for (auto _ : state) {
+    window.render(&image);
+  }
+  benchmark::DoNotOptimize(image.constBits());
+}
+
+// A game window in full play: the blocks inside the window, the square among them, the info
+// bar's texts.
+struct GameWindow {
+  GameWindow() : form(random, box) {
+    StartPlaying(form);
+    form.Form_MouseMove(0, 0, kSquareLeft, kSquareTop);
+  }
+
+  FixedSeedRandom random;
+  SilentMessageBox box;
+  Form1 form;
+};
+
+void BM_PaintGameWindow(benchmark::State& state) {
+  GameWindow game;
+  Form1View view(game.form);
+  PaintFrames(state, view);
+}
+BENCHMARK(BM_PaintGameWindow)->Arg(1)->Arg(2)->ArgName("ratio")->Unit(benchmark::kMicrosecond);
+
+// The game-over screen after a red block: the score, the table, the name box and the buttons.
+void BM_PaintGameOver(benchmark::State& state) {
+  GameWindow game;
+  Form1& form = game.form;
+  const auto red = std::find_if(form.shpother.begin(), form.shpother.end(),
+                                [](const Shape& block) { return block.backColor == kRed; });
+  red->left = kSquareLeft;
+  red->top = kSquareTop;
+  form.Timer1_Timer();
+  if (form.Timer1.enabled) {
+    state.SkipWithError("the red block did not end the round");
+    return;
+  }
+  Form1View view(form);
+  PaintFrames(state, view);
+}
+BENCHMARK(BM_PaintGameOver)->Arg(1)->Arg(2)->ArgName("ratio")->Unit(benchmark::kMicrosecond);
+
+void BM_PaintMenu(benchmark::State& state) {
+  const Form2 form;
+  Form2View view(form);
+  PaintFrames(state, view);
+}
+BENCHMARK(BM_PaintMenu)->Arg(1)->Arg(2)->ArgName("ratio")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace quibbet::bench
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication app(argc, argv);
+  // The look the program itself sets at start.
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+    return 1;
+  }
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
