@@ -108,9 +108,10 @@ int Run(TickRecorder& app) {
   app.Watch(*controller.shell().form1());
   const double processorBefore = ProcessorSeconds();
   const Clock::time_point start = Clock::now();
-  // A loop of its own: quitting the application would first try to close every window.
+  // A loop of its own: quitting the application would first try to close every window. A coarse
+  // timer of this length could end the play half a second early.
   QEventLoop play;
-  QTimer::singleShot(kPlayTime, &play, &QEventLoop::quit);
+  QTimer::singleShot(kPlayTime, Qt::PreciseTimer, &play, &QEventLoop::quit);
   play.exec();
   const double playSeconds = std::chrono::duration<double>(Clock::now() - start).count();
   const double processorSeconds = ProcessorSeconds() - processorBefore;
