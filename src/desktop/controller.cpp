@@ -40,7 +40,7 @@ void Controller::RunTicks(int count) {
 }
 
 WindowView* Controller::view(Window w) const {
-  return mirrors_[IndexOf(w)].view.get();
+  return screens_[IndexOf(w)].view.get();
 }
 
 void Controller::Sync() {
@@ -49,35 +49,35 @@ void Controller::Sync() {
   }
   const Form1* form = shell_.form1();
   clock_.SetRunning(form != nullptr && form->Timer1.enabled);
-  BringActiveToFront();
+  ActivateNewlyShown();
   if (shell_.Ended()) {
     emit finished();
   }
 }
 
 void Controller::SyncWindow(Window w) {
-  Mirror& mirror = mirrors_[IndexOf(w)];
+  OnScreen& screen = screens_[IndexOf(w)];
   const WindowState state = shell_.State(w);
   if (state == WindowState::kUnloaded) {
-    mirror.view.reset();
+    screen.view.reset();
     return;
   }
-  if (!mirror.view || mirror.generation != shell_.Generation(w)) {
-    mirror.view = CreateView(w);
-    mirror.generation = shell_.Generation(w);
+  if (!screen.view || screen.generation != shell_.Generation(w)) {
+    screen.view = CreateView(w);
+    screen.generation = shell_.Generation(w);
   }
-  mirror.view->Refresh();
-  mirror.view->setVisible(state == WindowState::kVisible);
+  screen.view->Refresh();
+  screen.view->setVisible(state == WindowState::kVisible);
 }
 
 // Only a window newly shown is activated, so ticks and pointer movements never take the
 // focus from another program.
-void Controller::BringActiveToFront() {
+void Controller::ActivateNewlyShown() {
   const std::optional<Window> active = shell_.Active();
-  if (active == frontWindow_) {
+  if (active == activated_) {
     return;
   }
-  frontWindow_ = active;
+  activated_ = active;
   if (WindowView* window = active ? view(*active) : nullptr) {
     window->activateWindow();
   }

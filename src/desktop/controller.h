@@ -47,7 +47,7 @@ class Controller final : public QObject {
 
  private:
   using OwnedView = std::unique_ptr<WindowView, LaterDeleter>;
-  struct Mirror {
+  struct OnScreen {
     OwnedView view;
     int generation = 0;
   };
@@ -55,7 +55,7 @@ class Controller final : public QObject {
   // Brings every window in line with the rules; called after every event.
   void Sync();
   void SyncWindow(Window w);
-  void BringActiveToFront();
+  void ActivateNewlyShown();
   OwnedView CreateView(Window w);
   OwnedView CreateForm1View();
   OwnedView CreateForm2View();
@@ -69,8 +69,8 @@ class Controller final : public QObject {
 
   Shell shell_;
   GameClock clock_;
-  std::array<Mirror, kAllWindows.size()> mirrors_;
-  std::optional<Window> frontWindow_;
+  std::array<OnScreen, kAllWindows.size()> screens_;
+  std::optional<Window> activated_;
 };
 
 }  // namespace quibbet
