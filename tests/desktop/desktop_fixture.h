@@ -12,7 +12,7 @@
 #include "desktop/form1_view.h"
 #include "desktop/form2_view.h"
 #include "desktop/frmhelp_view.h"
-#include "scripted_message_box.h"
+#include "test_support.h"
 
 // The desktop program started at its menu, with its message boxes answered by the test.
 
@@ -23,7 +23,7 @@ class DesktopTest : public ::testing::Test {
   DesktopTest() : controller_(random_, box_), finished_(&controller_, &Controller::finished) {
     controller_.Start();
   }
-  ~DesktopTest() override { DeleteLeftWindows(); }
+  ~DesktopTest() override { LiveWindows(); }
 
   Form2View* menu() const { return qobject_cast<Form2View*>(controller_.view(Window::kForm2)); }
   FrmhelpView* help() const {
@@ -32,24 +32,17 @@ class DesktopTest : public ::testing::Test {
   Form1View* game() const { return qobject_cast<Form1View*>(controller_.view(Window::kForm1)); }
   Form1& form1() { return *controller_.shell().form1(); }
 
-  // Windows that were left are deleted once control is back in the event loop.
-  static void DeleteLeftWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
-  // Top-level windows that exist, shown or hidden.
+  // Top-level windows that exist, shown or hidden, once the windows that were left are deleted.
   static int LiveWindows() {
-    DeleteLeftWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return static_cast<int>(QApplication::topLevelWidgets().size());
   }
 
-  void Click(QPushButton* button) {
+  static void Click(QPushButton* button) {
     ASSERT_NE(button, nullptr);
     ASSERT_TRUE(button->isVisible());
     button->click();
   }
-
-  void Play() { Click(menu()->cmdplay()); }
 
   // Ends the round on a red block: the square is put on block 0 and one tick runs.
   void LoseRound() {
@@ -61,10 +54,12 @@ class DesktopTest : public ::testing::Test {
     ASSERT_FALSE(form1().Timer1.enabled);
   }
 
-  static QImage Picture(QWidget& window) { return window.grab().toImage(); }
+  static QImage Picture(QWidget& window) {
+    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  }
 
   FixedSeedRandom random_;
-  ScriptedMessageBox box_;
+  RecordingMessageBox box_;
   Controller controller_;
   QSignalSpy finished_;
 };

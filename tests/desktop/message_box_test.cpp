@@ -15,17 +15,14 @@ namespace {
 using namespace Qt::Literals::StringLiterals;
 
 // Shows a box and, once it is up, lets inspect look at it and pick the button to click.
-MsgBoxAnswer ShowAndAnswer(MsgBoxStyle style,
-                           const std::function<QAbstractButton*(QMessageBox&)>& inspect) {
+MsgBoxAnswer ShowAndAnswer(
+    MsgBoxStyle style, const std::function<QMessageBox::StandardButton(QMessageBox&)>& inspect) {
   QTimer::singleShot(0, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr) << "a modal box is open";
-    QAbstractButton* choice = inspect(*box);
-    ASSERT_NE(choice, nullptr);
-    choice->click();
+    box->button(inspect(*box))->click();
   });
-  QtMessageBox box;
-  return box.Show("<i>Are</i> you sure?", "End program", style);
+  return QtMessageBox().Show("<i>Are</i> you sure?", "End program", style);
 }
 
 TEST(QtMessageBoxTest, YesNoHasYesAsDefaultAndNoIcon) {
@@ -36,32 +33,23 @@ TEST(QtMessageBoxTest, YesNoHasYesAsDefaultAndNoIcon) {
     EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
     EXPECT_EQ(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::Yes));
-    return box.button(QMessageBox::No);
+    return QMessageBox::Yes;
   });
-  EXPECT_EQ(answer, MsgBoxAnswer::kNo);
-}
-
-TEST(QtMessageBoxTest, YesIsAnsweredSix) {
-  const MsgBoxAnswer answer = ShowAndAnswer(
-      MsgBoxStyle::kYesNo, [](QMessageBox& box) { return box.button(QMessageBox::Yes); });
   EXPECT_EQ(static_cast<int>(answer), 6);
+  EXPECT_EQ(ShowAndAnswer(MsgBoxStyle::kYesNo, [](QMessageBox&) { return QMessageBox::No; }),
+            MsgBoxAnswer::kNo);
 }
 
-TEST(QtMessageBoxTest, InformationHasOkAndTheInformationIcon) {
-  const MsgBoxAnswer answer = ShowAndAnswer(MsgBoxStyle::kInformation, [](QMessageBox& box) {
-    EXPECT_EQ(box.icon(), QMessageBox::Information);
-    EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
-    return box.button(QMessageBox::Ok);
-  });
-  EXPECT_EQ(answer, MsgBoxAnswer::kOk);
-}
-
-TEST(QtMessageBoxTest, OkOnlyHasNoIcon) {
-  ShowAndAnswer(MsgBoxStyle::kOkOnly, [](QMessageBox& box) {
-    EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
-    EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
-    return box.button(QMessageBox::Ok);
-  });
+TEST(QtMessageBoxTest, OkBoxesHaveTheInformationIconOnlyWhenAskedFor) {
+  for (const auto& [style, icon] : {std::pair{MsgBoxStyle::kInformation, QMessageBox::Information},
+                                    std::pair{MsgBoxStyle::kOkOnly, QMessageBox::NoIcon}}) {
+    const MsgBoxAnswer answer = ShowAndAnswer(style, [icon = icon](QMessageBox& box) {
+      EXPECT_EQ(box.icon(), icon);
+      EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
+      return QMessageBox::Ok;
+    });
+    EXPECT_EQ(answer, MsgBoxAnswer::kOk);
+  }
 }
 
 }  // namespace
