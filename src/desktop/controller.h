@@ -20,10 +20,6 @@
 
 namespace quibbet {
 
-class Form1View;
-class Form2View;
-class FrmhelpView;
-
 class Controller final : public QObject {
   Q_OBJECT
 
