@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "common/twips.h"
+#include "desktop/accessible_window.h"
 #include "desktop/control_widgets.h"
 #include "desktop/input_codes.h"
 #include "desktop/qt_convert.h"
@@ -44,7 +45,8 @@ Form1View::Form1View(const Form1& form)
   AddMirroredLabel(form.lblscore, QStringLiteral("lblscore"));
   AddMirroredLabel(form.lblhigh1, QStringLiteral("lblhigh1"));
   AddMirroredLabel(form.lblhigh, QStringLiteral("lblhigh"));
-  AddMirroredLabel(form.lblname, QStringLiteral("lblname"));
+  // The name box is known by its label, as a screen reader announces it.
+  AddMirroredLabel(form.lblname, QStringLiteral("lblname"))->setBuddy(txtname_);
   AddMirroredLabel(form.lblcurrentscore, QStringLiteral("lblcurrentscore"));
   AddMirroredLabel(form.lblalltime, QStringLiteral("lblalltime"));
   AddTable();
@@ -55,8 +57,9 @@ Form1View::Form1View(const Form1& form)
   Refresh();
 }
 
-void Form1View::AddMirroredLabel(const Label& label, const QString& name) {
+QLabel* Form1View::AddMirroredLabel(const Label& label, const QString& name) {
   labels_.push_back({AddLabel(*this, label, name), &label});
+  return labels_.back().widget;
 }
 
 void Form1View::AddTable() {
@@ -77,6 +80,14 @@ void Form1View::Refresh() {
   Mirror(*cmdmain_, form_.cmdmain);
   KeepKeyboardFocus();
   update();
+}
+
+std::vector<NamedShape> Form1View::NamedShapes() const {
+  std::vector<NamedShape> shapes{{QStringLiteral("Player"), &form_.shpgreen}};
+  for (const Shape& block : form_.shpother) {
+    shapes.push_back({BlockName(block.backColor), &block});
+  }
+  return shapes;
 }
 
 void Form1View::KeepKeyboardFocus() {

@@ -25,6 +25,7 @@ class Form1View final : public WindowView {
   explicit Form1View(const Form1& form);
 
   void Refresh() override;
+  std::vector<NamedShape> NamedShapes() const override;
 
   QPushButton* cmdreset() const { return cmdreset_; }
   QPushButton* cmdsubmit() const { return cmdsubmit_; }
@@ -47,7 +48,7 @@ class Form1View final : public WindowView {
     const Label* label;
   };
 
-  void AddMirroredLabel(const Label& label, const QString& name);
+  QLabel* AddMirroredLabel(const Label& label, const QString& name);
   void AddTable();
   // With no visible control holding the keyboard focus, the window itself takes the keys.
   void KeepKeyboardFocus();

@@ -35,8 +35,10 @@ Form2View::Form2View(const Form2& form)
 }
 
 void Form2View::paintEvent(QPaintEvent* /*event*/) {
-  // The band has a device pixel ratio of 1, so each of its pixels covers one logical pixel.
+  // The band has a device pixel ratio of 1, so each of its pixels covers one logical pixel;
+  // on a scaled screen that is several device pixels, filtered rather than blocky.
   QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawPixmap(kTitleBandOrigin, titleBand_);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "desktop/accessible_window.h"
 #include "desktop/control_widgets.h"
 #include "desktop/shape_painter.h"
 
@@ -16,6 +17,14 @@ FrmhelpView::FrmhelpView(const Frmhelp& help)
   AddLabel(*this, help.Label3, QStringLiteral("Label3"));
   // The only control that takes the keyboard focus.
   Command1_->setFocus();
+}
+
+std::vector<NamedShape> FrmhelpView::NamedShapes() const {
+  std::vector<NamedShape> samples;
+  for (const Shape* sample : {&help_.Shape2, &help_.Shape3, &help_.Shape1, &help_.shpred}) {
+    samples.push_back({BlockName(sample->backColor), sample});
+  }
+  return samples;
 }
 
 void FrmhelpView::paintEvent(QPaintEvent* /*event*/) {

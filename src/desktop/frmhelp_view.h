@@ -18,6 +18,7 @@ class FrmhelpView final : public WindowView {
   explicit FrmhelpView(const Frmhelp& help);
 
   QPushButton* Command1() const { return Command1_; }
+  std::vector<NamedShape> NamedShapes() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

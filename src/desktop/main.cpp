@@ -38,7 +38,13 @@ int main(int argc, char** argv) {
                stderr);
     return 1;
   }
+  // A screen at 125 % or 150 % gets exactly that scale, not one rounded to a whole number: the
+  // shapes are painted from twips and land on device pixels at any factor.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+      Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
   QApplication app(argc, argv);
+  // Ties the windows to the installed menu entry, whose icon the desktop then shows for them.
+  QGuiApplication::setDesktopFileName(QStringLiteral(QUIBBET_APP_ID));
   // The windows' designed colours show on their buttons the same way on every desktop.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setWindowIcon(GameIcon());

@@ -1,10 +1,12 @@
 #include "desktop/window_view.h"
 
+#include "desktop/accessible_window.h"
 #include "desktop/qt_convert.h"
 
 namespace quibbet {
 
 WindowView::WindowView(std::string_view caption, QSize clientSize) {
+  ExposeWindowsToAssistiveTechnology();
   setWindowTitle(ToQString(caption));
   resize(clientSize);
 }

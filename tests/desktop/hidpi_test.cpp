@@ -1,0 +1,109 @@
+// The windows on a scaled screen. ctest runs this program at 125 %, 150 % and 200 %
+// (QT_SCALE_FACTOR); at each, what the game paints is painted at the screen's own resolution:
+// every edge of a shape lies on a device pixel in one of the shape's colours, and the menu's
+// picture, which exists only at 1×, is filtered rather than blown up into blocks.
+
+#include <QImage>
+#include <QPixmap>
+#include <QSet>
+#include <cmath>
+
+#include "desktop_fixture.h"
+
+namespace quibbet::testing {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kBlack = qRgb(0, 0, 0);
+
+class HighDpi : public DesktopTest {
+ protected:
+  // The window as the screen shows it, in device pixels, after checking that the scale asked
+  // of Qt is the one the window got, fraction and all.
+  static QImage Shot(QWidget& window, QSize designed) {
+    const qreal asked = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                            : 1.0;
+    EXPECT_DOUBLE_EQ(window.devicePixelRatioF(), asked);
+    const QPixmap shot = window.grab();
+    EXPECT_EQ(shot.deviceIndependentSize().toSize(), designed);
+    return shot.toImage().convertToFormat(QImage::Format_RGB32);
+  }
+
+  // A square shape painted on background at the logical rectangle square, measured along its
+  // middle row and column: it spans the rectangle's size in device pixels, its border is two
+  // logical pixels on every side, and every pixel is the background, the border or the fill.
+  static void ExpectCrispSquare(const QImage& image, QRect square, QRgb fill, QRgb background) {
+    const qreal scale = image.devicePixelRatio();
+    const auto device = [scale](int logical) { return static_cast<int>(logical * scale); };
+    for (const bool across : {true, false}) {
+      SCOPED_TRACE(across ? "across" : "down");
+      const int middle = device(across ? square.center().y() : square.center().x());
+      const int from = device((across ? square.left() : square.top()) - 5);
+      const int to = device((across ? square.right() : square.bottom()) + 5);
+      int span = 0;
+      int border = 0;
+      for (int i = from; i <= to; ++i) {
+        const QRgb colour = across ? image.pixel(i, middle) : image.pixel(middle, i);
+        ASSERT_TRUE(colour == background || colour == kBlack || colour == fill)
+            << "a blended pixel at " << i << ": " << std::hex << colour;
+        span += colour == background ? 0 : 1;
+        border += colour == kBlack ? 1 : 0;
+      }
+      EXPECT_LT(std::abs(span - square.width() * scale), 1.0) << span;
+      EXPECT_LE(std::abs(border - 4 * scale), 2.0) << "two pixels on either side: " << border;
+      if (scale == 2.0) {
+        EXPECT_EQ(span, 2 * square.width()) << "the player's 25 pixels are 50";
+        EXPECT_EQ(border, 8);
+      }
+    }
+  }
+};
+
+TEST_F(HighDpi, GameWindowPaintsThePlayersSquareAtTheScreensResolution) {
+  Click(menu()->cmdplay());
+  form1().Form_MouseMove(0, 0, 4320, 4320);  // the square's corner to (288, 288)
+  game()->Refresh();
+  const QImage shot = Shot(*game(), {729, 601});
+  ExpectCrispSquare(shot, {288, 288, 25, 25}, qRgb(0, 255, 0), kWhite);
+}
+
+TEST_F(HighDpi, HelpWindowPaintsItsSampleBlocksAtTheScreensResolution) {
+  Click(menu()->cmdhowto());
+  const QImage shot = Shot(*help(), {692, 480});
+  const QRgb face = help()->palette().color(QPalette::Window).rgb();
+  ExpectCrispSquare(shot, {120, 344, 25, 25}, qRgb(255, 255, 0), face);
+  ExpectCrispSquare(shot, {480, 328, 57, 57}, qRgb(255, 0, 0), face);
+}
+
+// Blown up pixel by pixel, the picture would hold only colours of its own; filtered, the edges
+// of the lettering blend into shades it does not have. At 1× it is drawn pixel for pixel.
+TEST_F(HighDpi, MenuPictureIsFilteredWhenScaled) {
+  const QImage shot = Shot(*menu(), {738, 498});
+  const QImage band = QImage(u":/menu-title.png"_s).convertToFormat(QImage::Format_RGB32);
+  QSet<QRgb> own;
+  for (int y = 0; y < band.height(); ++y) {
+    for (int x = 0; x < band.width(); ++x) {
+      own.insert(band.pixel(x, y));
+    }
+  }
+  // Where the band lies in the window, right of the buttons that overlap its left end.
+  const qreal scale = shot.devicePixelRatio();
+  const QRect lettering(250, 158, 448, 146);
+  int blended = 0;
+  for (int y = static_cast<int>(lettering.top() * scale); y < lettering.bottom() * scale; ++y) {
+    for (int x = static_cast<int>(lettering.left() * scale); x < lettering.right() * scale; ++x) {
+      blended += own.contains(shot.pixel(x, y)) ? 0 : 1;
+    }
+  }
+  if (scale == 1.0) {
+    EXPECT_EQ(blended, 0);
+  } else {
+    EXPECT_GT(blended, 500);
+  }
+}
+
+}  // namespace
+}  // namespace quibbet::testing
