@@ -92,9 +92,18 @@ std::vector<NamedShape> Form1View::NamedShapes() const {
 
 void Form1View::KeepKeyboardFocus() {
   const QWidget* focused = focusWidget();
-  if (focused != this && (focused == nullptr || !focused->isVisibleTo(this))) {
-    setFocus();
+  if (focused != nullptr && focused != this && focused->isVisibleTo(this)) {
+    return;
   }
+  // The window's own keys (the spacebar's freeze) belong to play: once the game-over screen
+  // shows its controls, the first of them in tab order takes the keys instead.
+  for (QWidget* next = nextInFocusChain(); next != this; next = next->nextInFocusChain()) {
+    if ((next->focusPolicy() & Qt::TabFocus) != 0 && next->isEnabled() && next->isVisibleTo(this)) {
+      next->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
+  setFocus();
 }
 
 void Form1View::paintEvent(QPaintEvent* /*event*/) {

@@ -50,7 +50,7 @@ class Form1View final : public WindowView {
 
   QLabel* AddMirroredLabel(const Label& label, const QString& name);
   void AddTable();
-  // With no visible control holding the keyboard focus, the window itself takes the keys.
+  // Keeps the keys with a shown control, or with the window itself while no control is shown.
   void KeepKeyboardFocus();
 
   const Form1& form_;
