@@ -90,18 +90,5 @@ TEST_F(GameWindow, TheSpacebarReachesTheGameOnlyWhenNoButtonHasTheFocus) {
   EXPECT_TRUE(IsTrue(form1().frozen));
 }
 
-TEST_F(GameWindow, ATypedNameIsShownAsTyped) {
-  form1().lblscore.caption = "200";
-  LoseRound();
-  QTest::keyClicks(game()->txtname(), u"<b>x</b>"_s);
-  EXPECT_EQ(form1().txtname.text, "<b>x</b>");
-  Click(game()->cmdsubmit());
-  EXPECT_TRUE(box_.shown.empty());
-  auto* name = game()->findChild<QLabel*>(u"lblhighname(0)"_s);
-  ASSERT_NE(name, nullptr);
-  EXPECT_EQ(name->text(), u"<b>x</b>"_s);
-  EXPECT_EQ(name->textFormat(), Qt::PlainText);
-}
-
 }  // namespace
 }  // namespace quibbet::testing
