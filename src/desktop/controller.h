@@ -10,6 +10,7 @@
 #include "common/random_source.h"
 #include "desktop/game_clock.h"
 #include "desktop/later_deleter.h"
+#include "desktop/window_placement.h"
 #include "desktop/window_view.h"
 #include "shell/shell.h"
 
@@ -50,7 +51,10 @@ class Controller final : public QObject {
 
   // Brings every window in line with the rules; called after every event.
   void Sync();
-  void SyncWindow(Window w);
+  // Hides or destroys the window at once; returns it when it is due to appear.
+  WindowView* SyncWindow(Window w);
+  // Whether the game's clock should run: a round is on and the player has not paused it.
+  bool PlayRuns() const;
   void ActivateNewlyShown();
   OwnedView CreateView(Window w);
   OwnedView CreateForm1View();
@@ -65,6 +69,7 @@ class Controller final : public QObject {
 
   Shell shell_;
   GameClock clock_;
+  WindowPlacement placement_;
   std::array<OnScreen, kAllWindows.size()> screens_;
   std::optional<Window> activated_;
 };
