@@ -72,7 +72,13 @@ game_over_shown || fail "the spacebar at the end of a round left the game-over s
 convert "$work/game.png" -crop 330x150+190+190 "$work/table-before.png"
 xdotool type Ada
 xdotool key KP_Enter
-if refusal=$(timeout 3 xdotool search --sync --onlyvisible --name "^Error\$" | head -n 1); then
+refusal=
+for _ in $(seq 50); do
+  refusal=$(find_window "Error")
+  [ -z "$refusal" ] || break
+  sleep 0.1
+done
+if [ -n "$refusal" ]; then
   xdotool key Return
   wait_for_window_gone "Error"
 else

@@ -58,15 +58,35 @@ stop_session() {
   [ -z "${XVFB_PID:-}" ] || kill "$XVFB_PID" 2>/dev/null || true
 }
 
+# xdotool's search gives up with an X error when a window it looks at is destroyed meanwhile, as
+# the program's windows are while one replaces another; each search here is therefore retried,
+# and a window counts as gone only when two searches in a row do not find it.
+find_window() {
+  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true
+}
+
 # Prints the id of the shown window with exactly this title, waiting up to ten seconds for it.
 wait_for_window() {
-  timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
+  local id
+  for _ in $(seq 100); do
+    id=$(find_window "$1")
+    [ -z "$id" ] || { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  echo "window not shown: $1" >&2
+  return 1
 }
 
 # Waits until no shown window has this title.
 wait_for_window_gone() {
+  local absent=0
   for _ in $(seq 100); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0
+    if [ -z "$(find_window "$1")" ]; then
+      absent=$((absent + 1))
+      [ "$absent" -lt 2 ] || return 0
+    else
+      absent=0
+    fi
     sleep 0.1
   done
   echo "window still shown: $1" >&2
