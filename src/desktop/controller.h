@@ -33,7 +33,8 @@ class Controller final : public QObject {
   void RunTicks(int count);
 
   Shell& shell() { return shell_; }
-  // Whether the game's clock is waking the program: only while the game window's timer runs.
+  // Whether the game's clock is waking the program: only while the game window's timer runs
+  // and the player has not paused the round.
   bool ticking() const { return clock_.running(); }
   // The window on screen for w; null while the rules have it unloaded.
   WindowView* view(Window w) const;
