@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "common/random_source.h"
+#include "desktop/command_line.h"
 #include "desktop/controller.h"
 #include "desktop/png_resource.h"
 #include "desktop/qt_message_box.h"
@@ -33,6 +34,9 @@ QIcon GameIcon() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (const auto status = quibbet::ReadCommandLine(argc, argv).exit_status) {
+    return *status;
+  }
   if (!HasDisplay()) {
     std::fputs("quibbet: no display found; run it under a desktop session or with xvfb-run\n",
                stderr);
