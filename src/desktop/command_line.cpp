@@ -57,7 +57,11 @@ CommandLine ReadCommandLine(int argc, char** argv) {
       "and avoid the red ones."));
   // Qt's own options are written with one dash (-platform), like the X11 tradition.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  const QCommandLineOption help = parser.addHelpOption();
+  // Qt's own help option would add --help-all, which lists Qt's options; the manual page names
+  // the few that matter here.
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Displays help on commandline options."));
+  parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
   AcceptQtOptions(parser);
 
@@ -72,7 +76,7 @@ CommandLine ReadCommandLine(int argc, char** argv) {
                       .arg(parser.positionalArguments().constFirst()));
     return {2};
   }
-  if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+  if (parser.isSet(help)) {
     Print(stdout, parser.helpText());
     return {0};
   }
