@@ -7,6 +7,7 @@
 
 #include "common/random_source.h"
 #include "desktop/baked_picture.h"
+#include "desktop/command_line.h"
 #include "desktop/controller.h"
 #include "desktop/font_config_warm_up.h"
 #include "desktop/qt_message_box.h"
@@ -33,6 +34,9 @@ QIcon GameIcon() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (const auto status = quibbet::ReadCommandLine(argc, argv).exit_status) {
+    return *status;
+  }
   if (!HasDisplay()) {
     std::fputs("quibbet: no display found; run it under a desktop session or with xvfb-run\n",
                stderr);
