@@ -4,11 +4,17 @@
 #include <QIcon>
 #include <QStyleFactory>
 #include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
 
 #include "common/random_source.h"
 #include "desktop/controller.h"
 #include "desktop/png_resource.h"
 #include "desktop/qt_message_box.h"
+#include "replay/recorder.h"
 
 namespace {
 
@@ -29,6 +35,26 @@ QIcon GameIcon() {
   }
   return icon;
 }
+
+// The file named after --record, or null.
+const char* RecordFile(int argc, char** argv) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::strcmp(argv[i], "--record") == 0) {
+      return argv[i + 1];
+    }
+  }
+  return nullptr;
+}
+
+// A recording of the session: the script in the file, the states its dumps print beside it.
+struct Recording {
+  Recording(const std::string& file, quibbet::RandomSource& random, quibbet::MessageBox& box)
+      : script(file), states(file + ".jsonl"), recorder(random, box, script, states, std::cerr) {}
+
+  std::ofstream script;
+  std::ofstream states;
+  quibbet::replay::Recorder recorder;
+};
 
 }  // namespace
 
@@ -51,7 +77,15 @@ int main(int argc, char** argv) {
 
   quibbet::FixedSeedRandom random;
   quibbet::QtMessageBox box;
-  quibbet::Controller controller(random, box);
+  std::unique_ptr<Recording> recording;
+  if (const char* file = RecordFile(argc, argv)) {
+    recording = std::make_unique<Recording>(file, random, box);
+  }
+  quibbet::Controller controller(recording ? recording->recorder.random() : random,
+                                 recording ? recording->recorder.box() : box);
+  if (recording) {
+    recording->recorder.Attach(controller.shell());
+  }
   QObject::connect(&controller, &quibbet::Controller::finished, &app, &QApplication::quit,
                    Qt::QueuedConnection);
   controller.Start();
