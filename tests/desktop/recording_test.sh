@@ -7,13 +7,8 @@ set -euo pipefail
 
 program=$1
 replay=$2
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
 . "$(dirname "$0")/x11_session.sh"
-
-work=$(mktemp -d)
-trap 'stop_session; rm -rf "$work"' EXIT
+begin_test_session Xvfb xdotool
 start_xvfb 1024x768
 QT_QPA_PLATFORM=xcb "$program" --record "$work/session.txt" 2>"$work/stderr" &
 PROGRAM_PID=$!

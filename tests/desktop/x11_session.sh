@@ -2,6 +2,16 @@
 # the end-to-end test and by scripts/screenshots.sh; every position is in the window's own
 # pixels.
 
+# A test's start: skips it (status 77) unless every tool named is installed, then makes a work
+# folder $work that goes, with the X server and the program, when the test ends.
+begin_test_session() {
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+  done
+  work=$(mktemp -d)
+  trap 'stop_session; rm -rf "$work"' EXIT
+}
+
 # Starts Xvfb on a free display with a screen of the given size (e.g. 1600x1300) and points
 # DISPLAY at it.
 start_xvfb() {
