@@ -45,8 +45,8 @@ void Controller::On(const GameEvent& event) {
   switch (event.kind) {
     case EventKind::kSquareMoved:
       // Only the painted square changed: no control needs to be brought in line.
-      if (WindowView* game = view(Window::kForm1)) {
-        game->update();
+      if (auto* game = qobject_cast<Form1View*>(view(Window::kForm1))) {
+        game->RepaintSquare();
       }
       break;
     case EventKind::kWindowLoaded:

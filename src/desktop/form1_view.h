@@ -25,6 +25,8 @@ class Form1View final : public WindowView {
   explicit Form1View(const Form1& form);
 
   void Refresh() override;
+  // Repaints only where the player's square was and where it is now.
+  void RepaintSquare();
   std::vector<NamedShape> NamedShapes() const override;
 
   QPushButton* cmdreset() const { return cmdreset_; }
@@ -52,6 +54,8 @@ class Form1View final : public WindowView {
   void AddTable();
   // Keeps the keys with a shown control, or with the window itself while no control is shown.
   void KeepKeyboardFocus();
+  // The pixels the square covers, with one to spare on each side for a fractional scale.
+  QRect SquarePixels() const;
 
   const Form1& form_;
   std::vector<MirroredLabel> labels_;
@@ -59,6 +63,7 @@ class Form1View final : public WindowView {
   QLineEdit* txtname_;
   QPushButton* cmdsubmit_;
   QPushButton* cmdmain_;
+  QRect squareShown_;
 };
 
 }  // namespace quibbet
