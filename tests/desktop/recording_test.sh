@@ -10,7 +10,8 @@ replay=$2
 . "$(dirname "$0")/x11_session.sh"
 begin_test_session Xvfb xdotool
 start_xvfb 1024x768
-QT_QPA_PLATFORM=xcb "$program" --record "$work/session.txt" 2>"$work/stderr" &
+LSAN_OPTIONS=suppressions=$(dirname "$0")/lsan.supp QT_QPA_PLATFORM=xcb \
+  "$program" --record "$work/session.txt" 2>"$work/stderr" &
 PROGRAM_PID=$!
 
 dumps() {
