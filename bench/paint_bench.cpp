@@ -6,11 +6,13 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QStyleFactory>
 #include <algorithm>
 
 #include "bench_support.h"
 #include "common/random_source.h"
+#include "desktop/controller.h"
 #include "desktop/form1_view.h"
 #include "desktop/form2_view.h"
 #include "game/form1.h"
@@ -76,6 +78,37 @@ void BM_PaintGameOver(benchmark::State& state) {
   PaintFrames(state, view);
 }
 BENCHMARK(BM_PaintGameOver)->Arg(1)->Arg(2)->ArgName("ratio")->Unit(benchmark::kMicrosecond);
+
+// A pointer movement over the game window in play, from the window system's event to the
+// pixels: the desktop program hands it to the rules and the window repaints what changed. The
+// square goes back and forth between two places, so every movement moves it.
+void BM_PointerMoveInPlay(benchmark::State& state) {
+  FixedSeedRandom random;
+  SilentMessageBox box;
+  Controller controller(random, box);
+  controller.Start();
+  controller.shell().Click(Control::kCmdplay);
+  controller.RunTicks(0);  // brings the windows in line with the move
+  WindowView* game = controller.view(Window::kForm1);
+  if (game == nullptr) {
+    state.SkipWithError("the game window did not open");
+    return;
+  }
+  controller.shell().MovePointer(kOutOfReachLeft, kOutOfReachTop);
+  controller.RunTicks(kTicksUntilBlocksInside);
+  QApplication::processEvents();
+  const std::array<QPointF, 2> places = {QPointF(kSquareLeft, kSquareTop) / kTwipsPerPixel,
+                                         QPointF(kSquareLeft + 600, kSquareTop) / kTwipsPerPixel};
+  std::size_t next = 0;
+  for (auto _ : state) {
+    const QPointF at = places[next ^= 1];
+    QMouseEvent move(QEvent::MouseMove, at, game->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(game, &move);
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_PointerMoveInPlay)->Unit(benchmark::kMicrosecond);
 
 void BM_PaintMenu(benchmark::State& state) {
   const Form2 form;

@@ -28,7 +28,7 @@ class ShellStates : public ::testing::Test {
     Form1& g = *shell.form1();
     g.shpother[0].left = g.shpgreen.left;
     g.shpother[0].top = g.shpgreen.top;
-    g.Timer1_Timer();
+    shell.RunTicks(1);
     ASSERT_FALSE(g.Timer1.enabled);
   }
 
@@ -43,7 +43,7 @@ TEST_F(ShellStates, StartsOnTheMenuAlone) {
 }
 
 TEST_F(ShellStates, PlayLoadsTheGameWindowWithARoundStarted) {
-  shell.cmdplay_Click();
+  shell.Click(Control::kCmdplay);
   EXPECT_EQ(States(), (States3{U, U, V}));
   EXPECT_TRUE(shell.form1()->Timer1.enabled);
   EXPECT_EQ(shell.form1()->lblscore.caption, "0");
@@ -51,18 +51,18 @@ TEST_F(ShellStates, PlayLoadsTheGameWindowWithARoundStarted) {
 }
 
 TEST_F(ShellStates, TheHiddenGameWindowReturnsExactlyAsItWasLeft) {
-  shell.cmdplay_Click();
+  shell.Click(Control::kCmdplay);
   LoseTheRound();
   Form1* game = shell.form1();
-  game->txtname.text = "Ann";
+  shell.TypeName("Ann");
   const int draws = random.taken();
-  shell.cmdmain_Click();
+  shell.Click(Control::kCmdmain);
   EXPECT_EQ(States(), (States3{V, U, H}));
-  shell.cmdhowto_Click();
+  shell.Click(Control::kCmdhowto);
   EXPECT_EQ(States(), (States3{U, V, H}));
-  shell.Command1_Click();
+  shell.Click(Control::kCommand1);
   EXPECT_EQ(States(), (States3{V, U, H}));
-  shell.cmdplay_Click();
+  shell.Click(Control::kCmdplay);
   EXPECT_EQ(States(), (States3{U, U, V}));
   EXPECT_EQ(shell.form1(), game);  // the same window: no load, no new round
   EXPECT_EQ(random.taken(), draws);
@@ -73,17 +73,17 @@ TEST_F(ShellStates, TheHiddenGameWindowReturnsExactlyAsItWasLeft) {
 }
 
 TEST_F(ShellStates, MenuAndHelpAreCreatedAfreshByEveryMoveThatShowsThem) {
-  shell.cmdhowto_Click();
+  shell.Click(Control::kCmdhowto);
   EXPECT_EQ(States(), (States3{U, V, U}));
-  shell.Command1_Click();
-  shell.cmdhowto_Click();
-  shell.Command1_Click();
+  shell.Click(Control::kCommand1);
+  shell.Click(Control::kCmdhowto);
+  shell.Click(Control::kCommand1);
   EXPECT_EQ(shell.Generation(Window::kForm2), 3);
   EXPECT_EQ(shell.Generation(Window::kFrmhelp), 2);
 }
 
 TEST_F(ShellStates, LoadingALoadedWindowRunsNoLoadHandler) {
-  shell.cmdplay_Click();
+  shell.Click(Control::kCmdplay);
   const int draws = random.taken();
   shell.Load(Window::kForm1);
   shell.Show(Window::kForm1);
@@ -91,7 +91,7 @@ TEST_F(ShellStates, LoadingALoadedWindowRunsNoLoadHandler) {
 }
 
 TEST_F(ShellStates, AboutChangesNothing) {
-  shell.cmdabout_Click();
+  shell.Click(Control::kCmdabout);
   ASSERT_EQ(box.shown.size(), 1u);
   EXPECT_EQ(box.shown[0].text, "Programmed By Vantrello");
   EXPECT_EQ(box.shown[0].title, "About Quibbet 2");
@@ -101,7 +101,7 @@ TEST_F(ShellStates, AboutChangesNothing) {
 
 TEST_F(ShellStates, ExitAsksAndEndsOnlyOnYes) {
   box.AnswerNext(MsgBoxAnswer::kNo);
-  shell.cmdexit_Click();
+  shell.Click(Control::kCmdexit);
   EXPECT_FALSE(shell.Ended());
   EXPECT_EQ(States(), (States3{V, U, U}));
   EXPECT_EQ(box.shown[0].text, "Are you sure you want to quit?");
@@ -109,11 +109,11 @@ TEST_F(ShellStates, ExitAsksAndEndsOnlyOnYes) {
   EXPECT_EQ(box.shown[0].style, MsgBoxStyle::kYesNo);
   EXPECT_FALSE(IsTrue(shell.form2()->cmdexit.value));
 
-  shell.cmdplay_Click();
+  shell.Click(Control::kCmdplay);
   LoseTheRound();
-  shell.cmdmain_Click();
+  shell.Click(Control::kCmdmain);
   box.AnswerNext(MsgBoxAnswer::kYes);
-  shell.cmdexit_Click();
+  shell.Click(Control::kCmdexit);
   EXPECT_TRUE(shell.Ended());
   EXPECT_EQ(States(), (States3{U, U, U}));  // the hidden game window went too
   EXPECT_EQ(shell.form1(), nullptr);
@@ -128,32 +128,32 @@ TEST_F(ShellStates, ConfirmExitEndsOnlyWhileExitIsBeingClicked) {
 }
 
 TEST_F(ShellStates, ClosingTheOnlyWindowEndsTheProgram) {
-  shell.CloseBox(Window::kForm2);
+  shell.Close(Window::kForm2);
   EXPECT_TRUE(shell.Ended());
 
   Shell help(random, box);
   help.Start();
-  help.cmdhowto_Click();
-  help.CloseBox(Window::kFrmhelp);
+  help.Click(Control::kCmdhowto);
+  help.Close(Window::kFrmhelp);
   EXPECT_TRUE(help.Ended());
 
   Shell game(random, box);
   game.Start();
-  game.cmdplay_Click();
-  game.CloseBox(Window::kForm1);
+  game.Click(Control::kCmdplay);
+  game.Close(Window::kForm1);
   EXPECT_TRUE(game.Ended());
 }
 
 TEST_F(ShellStates, ClosingMenuOrHelpOverAHiddenGameEndsTheProgram) {
-  shell.cmdplay_Click();
+  shell.Click(Control::kCmdplay);
   LoseTheRound();
-  shell.cmdmain_Click();
-  shell.cmdhowto_Click();
-  shell.CloseBox(Window::kFrmhelp);
+  shell.Click(Control::kCmdmain);
+  shell.Click(Control::kCmdhowto);
+  shell.Close(Window::kFrmhelp);
   EXPECT_TRUE(shell.Ended());
   EXPECT_EQ(shell.form1(), nullptr);
   // Once ended, nothing brings a window back.
-  shell.cmdplay_Click();
+  shell.Click(Control::kCmdplay);
   EXPECT_EQ(States(), (States3{U, U, U}));
 }
 

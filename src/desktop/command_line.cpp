@@ -44,6 +44,11 @@ void Print(std::FILE* stream, const QString& text) {
 }  // namespace
 
 CommandLine ReadCommandLine(int argc, char** argv) {
+  // A plain start has nothing to read, and the menu comes up sooner without the parser's own
+  // application object.
+  if (argc <= 1) {
+    return {};
+  }
   // The help text names the program from the application's arguments, and a graphical
   // application would need a display before --help could answer; a core one needs nothing.
   int count = argc;
@@ -63,26 +68,35 @@ CommandLine ReadCommandLine(int argc, char** argv) {
                                 QStringLiteral("Displays help on commandline options."));
   parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
+  const QCommandLineOption record(
+      QStringLiteral("record"),
+      QStringLiteral("Puts the session on record: a replay script in <file>, the states it "
+                     "reproduces in <file>.jsonl (attach both to a bug report)."),
+      QStringLiteral("file"));
+  parser.addOption(record);
   AcceptQtOptions(parser);
 
   if (!parser.parse(QCoreApplication::arguments())) {
     Print(
         stderr,
         QStringLiteral("quibbet: %1 (quibbet --help lists the options)\n").arg(parser.errorText()));
-    return {2};
+    return {2, {}};
   }
   if (!parser.positionalArguments().isEmpty()) {
     Print(stderr, QStringLiteral("quibbet: unexpected argument '%1'; the game takes none\n")
                       .arg(parser.positionalArguments().constFirst()));
-    return {2};
+    return {2, {}};
   }
   if (parser.isSet(help)) {
     Print(stdout, parser.helpText());
-    return {0};
+    return {0, {}};
   }
   if (parser.isSet(version)) {
     Print(stdout, QStringLiteral("quibbet %1\n").arg(QCoreApplication::applicationVersion()));
-    return {0};
+    return {0, {}};
+  }
+  if (parser.isSet(record)) {
+    return {{}, parser.value(record).toStdString()};
   }
   return {};
 }

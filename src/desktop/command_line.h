@@ -4,15 +4,19 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
-// The game opens its menu whatever it is given; the command line only answers --help and
-// --version and refuses what it does not know, before any window or display is needed.
+// The game opens its menu whatever it is given; the command line answers --help and --version,
+// names a file to put the session on record in, and refuses what it does not know, before any
+// window or display is needed.
 
 namespace quibbet {
 
 struct CommandLine {
   // Set when the program is to stop at once with this status instead of opening the menu.
   std::optional<int> exit_status;
+  // --record FILE: the session's replay script goes to FILE, the states it prints to FILE.jsonl.
+  std::optional<std::string> record_file;
 };
 
 CommandLine ReadCommandLine(int argc, char** argv);

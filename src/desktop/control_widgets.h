@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "game/controls.h"
+#include "common/controls.h"
 
 // Widgets for the controls of a window design: each placed where its design puts it (15 twips
 // to the pixel), in its font and look, and kept in step with the control's data.

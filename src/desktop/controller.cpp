@@ -21,6 +21,7 @@ Controller::Controller(RandomSource& random, MessageBox& box) : shell_(random, b
   // Qt would quit when the last visible window closes, also while the game window is merely
   // hidden or a message box closes over hidden windows. The rules say when the program ends.
   QGuiApplication::setQuitOnLastWindowClosed(false);
+  shell_.Listen(*this);
   connect(&clock_, &GameClock::ticksDue, this, &Controller::RunTicks);
 }
 
@@ -29,13 +30,10 @@ void Controller::Start() {
   Sync();
 }
 
+// Ticks move the blocks, which no event tells of.
 void Controller::RunTicks(int count) {
-  for (int i = 0; i < count; ++i) {
-    Form1* form = shell_.form1();
-    if (form == nullptr || !form->Timer1.enabled) {
-      break;
-    }
-    form->Timer1_Timer();
+  if (shell_.RunTicks(count) > 0) {
+    screens_[IndexOf(Window::kForm1)].stale = true;
   }
   Sync();
 }
@@ -44,11 +42,36 @@ WindowView* Controller::view(Window w) const {
   return screens_[IndexOf(w)].view.get();
 }
 
+void Controller::On(const GameEvent& event) {
+  switch (event.kind) {
+    case EventKind::kSquareMoved:
+      // Only the painted square changed: no control needs to be brought in line.
+      if (auto* game = qobject_cast<Form1View*>(view(Window::kForm1))) {
+        game->RepaintSquare();
+      }
+      break;
+    case EventKind::kWindowLoaded:
+    case EventKind::kWindowShown:
+    case EventKind::kWindowHidden:
+    case EventKind::kWindowUnloaded:
+      screens_[IndexOf(event.window)].stale = true;
+      break;
+    case EventKind::kProgramEnded:
+      break;
+    default:
+      screens_[IndexOf(Window::kForm1)].stale = true;
+      break;
+  }
+}
+
 void Controller::Sync() {
   // Windows leave the screen before others appear, so a new window takes the place of the one
   // it replaces instead of being fitted in beside it.
   std::vector<WindowView*> appearing;
   for (Window w : kAllWindows) {
+    if (!std::exchange(screens_[IndexOf(w)].stale, false)) {
+      continue;
+    }
     if (WindowView* window = SyncWindow(w)) {
       appearing.push_back(window);
     }
@@ -113,82 +136,57 @@ Controller::OwnedView Controller::CreateView(Window w) {
     case Window::kForm1:
       window = CreateForm1View();
       break;
-    case Window::kForm2:
-      window = CreateForm2View();
+    case Window::kForm2: {
+      auto menu = std::make_unique<Form2View>(*shell_.form2());
+      ConnectClick(menu->cmdplay(), Control::kCmdplay);
+      ConnectClick(menu->cmdhowto(), Control::kCmdhowto);
+      ConnectClick(menu->cmdabout(), Control::kCmdabout);
+      ConnectClick(menu->cmdexit(), Control::kCmdexit);
+      window.reset(menu.release());
       break;
-    case Window::kFrmhelp:
-      window = CreateFrmhelpView();
+    }
+    case Window::kFrmhelp: {
+      auto help = std::make_unique<FrmhelpView>(*shell_.frmhelp());
+      ConnectClick(help->Command1(), Control::kCommand1);
+      window.reset(help.release());
       break;
+    }
   }
-  connect(window.get(), &WindowView::closeBoxClicked, this, CloseBox(w));
+  connect(window.get(), &WindowView::closeBoxClicked, this, [this, w] {
+    shell_.Close(w);
+    Sync();
+  });
   return window;
 }
 
 Controller::OwnedView Controller::CreateForm1View() {
   auto window = std::make_unique<Form1View>(*shell_.form1());
   connect(window.get(), &Form1View::pointerMoved, this,
-          [this](std::int16_t button, std::int16_t shift, float x, float y) {
-            if (Form1* form = shell_.form1()) {
-              form->Form_MouseMove(button, shift, x, y);
-            }
+          [this](std::int16_t /*button*/, std::int16_t /*shift*/, float x, float y) {
+            shell_.MovePointer(x, y);
             Sync();
           });
   connect(window.get(), &Form1View::keyDown, this,
-          [this](std::int16_t keyCode, std::int16_t shift) {
-            if (Form1* form = shell_.form1()) {
-              form->Form_KeyDown(keyCode, shift);
-            }
+          [this](std::int16_t keyCode, std::int16_t /*shift*/) {
+            shell_.PressKey(keyCode);
             Sync();
           });
   connect(window.get(), &Form1View::pausedChanged, this, &Controller::Sync);
   connect(window->txtname(), &QLineEdit::textEdited, this, [this](const QString& text) {
-    if (Form1* form = shell_.form1()) {
-      form->txtname.text = text.toStdString();
-    }
+    shell_.TypeName(text.toStdString());
     Sync();
   });
-  connect(window->cmdreset(), &QPushButton::clicked, this, Form1Click(&Form1::cmdreset_Click));
-  connect(window->cmdsubmit(), &QPushButton::clicked, this, Form1Click(&Form1::cmdsubmit_Click));
-  connect(window->cmdmain(), &QPushButton::clicked, this, ShellMove(&Shell::cmdmain_Click));
+  ConnectClick(window->cmdreset(), Control::kCmdreset);
+  ConnectClick(window->cmdsubmit(), Control::kCmdsubmit);
+  ConnectClick(window->cmdmain(), Control::kCmdmain);
   return OwnedView(window.release());
 }
 
-Controller::OwnedView Controller::CreateForm2View() {
-  auto window = std::make_unique<Form2View>(*shell_.form2());
-  connect(window->cmdplay(), &QPushButton::clicked, this, ShellMove(&Shell::cmdplay_Click));
-  connect(window->cmdhowto(), &QPushButton::clicked, this, ShellMove(&Shell::cmdhowto_Click));
-  connect(window->cmdabout(), &QPushButton::clicked, this, ShellMove(&Shell::cmdabout_Click));
-  connect(window->cmdexit(), &QPushButton::clicked, this, ShellMove(&Shell::cmdexit_Click));
-  return OwnedView(window.release());
-}
-
-Controller::OwnedView Controller::CreateFrmhelpView() {
-  auto window = std::make_unique<FrmhelpView>(*shell_.frmhelp());
-  connect(window->Command1(), &QPushButton::clicked, this, ShellMove(&Shell::Command1_Click));
-  return OwnedView(window.release());
-}
-
-std::function<void()> Controller::ShellMove(void (Shell::*move)()) {
-  return [this, move] {
-    (shell_.*move)();
+void Controller::ConnectClick(QPushButton* button, Control control) {
+  connect(button, &QPushButton::clicked, this, [this, control] {
+    shell_.Click(control);
     Sync();
-  };
-}
-
-std::function<void()> Controller::Form1Click(void (Form1::*click)()) {
-  return [this, click] {
-    if (Form1* form = shell_.form1()) {
-      (form->*click)();
-    }
-    Sync();
-  };
-}
-
-std::function<void()> Controller::CloseBox(Window w) {
-  return [this, w] {
-    shell_.CloseBox(w);
-    Sync();
-  };
+  });
 }
 
 }  // namespace quibbet

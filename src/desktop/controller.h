@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <QPushButton>
 #include <array>
-#include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
+#include "common/game_event.h"
 #include "common/message_box.h"
 #include "common/random_source.h"
 #include "desktop/game_clock.h"
@@ -15,13 +17,13 @@
 #include "shell/shell.h"
 
 // The desktop program's one owner of the game: every click, close box, pointer movement, key
-// and timer tick goes to the rules' handler, and afterwards the windows on screen are brought
-// in line with what the rules hold: a window is created when the rules load it, shown or hidden
-// with them, and destroyed when they unload it.
+// and timer tick goes to the rules' input surface, and the events the rules tell back decide
+// what on screen changes: a window is created when the rules load it, shown or hidden with them,
+// and destroyed when they unload it; a moved square is only repainted.
 
 namespace quibbet {
 
-class Controller final : public QObject {
+class Controller final : public QObject, private EventListener {
   Q_OBJECT
 
  public:
@@ -48,9 +50,11 @@ class Controller final : public QObject {
   struct OnScreen {
     OwnedView view;
     int generation = 0;
+    bool stale = true;  // its state or its data changed since it was last brought in line
   };
 
-  // Brings every window in line with the rules; called after every event.
+  void On(const GameEvent& event) override;
+  // Brings the windows that changed in line with the rules; called after every input.
   void Sync();
   // Hides or destroys the window at once; returns it when it is due to appear.
   WindowView* SyncWindow(Window w);
@@ -59,14 +63,7 @@ class Controller final : public QObject {
   void ActivateNewlyShown();
   OwnedView CreateView(Window w);
   OwnedView CreateForm1View();
-  OwnedView CreateForm2View();
-  OwnedView CreateFrmhelpView();
-  // A handler that runs a move of the shell, then brings the windows in line.
-  std::function<void()> ShellMove(void (Shell::*move)());
-  // The same for a button handler of the game window.
-  std::function<void()> Form1Click(void (Form1::*click)());
-  // The same for the close box of window w.
-  std::function<void()> CloseBox(Window w);
+  void ConnectClick(QPushButton* button, Control control);
 
   Shell shell_;
   GameClock clock_;

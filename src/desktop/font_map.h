@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "game/controls.h"
+#include "common/controls.h"
 
 // The designs name Windows fonts; this picks the nearest free faces and sizes them in pixels, so
 // text keeps its designed size whatever the screen's dots per inch.

@@ -82,7 +82,21 @@ void Form1View::Refresh() {
   Mirror(*cmdsubmit_, form_.cmdsubmit);
   Mirror(*cmdmain_, form_.cmdmain);
   KeepKeyboardFocus();
+  squareShown_ = SquarePixels();
   update();
+}
+
+void Form1View::RepaintSquare() {
+  const QRect now = SquarePixels();
+  update(QRegion(squareShown_).united(now));
+  squareShown_ = now;
+}
+
+QRect Form1View::SquarePixels() const {
+  const Shape& square = form_.shpgreen;
+  const QRectF twips(square.left, square.top, square.width, square.height);
+  const QRectF pixels(twips.topLeft() / kTwipsPerPixel, twips.size() / kTwipsPerPixel);
+  return pixels.toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
 std::vector<NamedShape> Form1View::NamedShapes() const {

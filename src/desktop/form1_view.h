@@ -26,6 +26,8 @@ class Form1View final : public WindowView {
   explicit Form1View(const Form1& form);
 
   void Refresh() override;
+  // Repaints only where the player's square was and where it is now.
+  void RepaintSquare();
   std::vector<NamedShape> NamedShapes() const override;
 
   QPushButton* cmdreset() const { return cmdreset_; }
@@ -60,6 +62,8 @@ class Form1View final : public WindowView {
   void KeepKeyboardFocus();
   // Only a round in play can be paused.
   void SetPaused(bool paused);
+  // The pixels the square covers, with one to spare on each side for a fractional scale.
+  QRect SquarePixels() const;
 
   const Form1& form_;
   std::vector<MirroredLabel> labels_;
@@ -68,6 +72,7 @@ class Form1View final : public WindowView {
   QPushButton* cmdsubmit_;
   QPushButton* cmdmain_;
   bool paused_ = false;
+  QRect squareShown_;
 };
 
 }  // namespace quibbet

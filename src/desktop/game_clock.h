@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QTimer>
 
-#include "desktop/tick_pacer.h"
+#include "game/tick_pacer.h"
 
 // The game window's timer on the desktop: a Qt timer wakes it, the monotonic clock decides how
 // many game ticks are due.

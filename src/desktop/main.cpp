@@ -4,6 +4,10 @@
 #include <QIcon>
 #include <QStyleFactory>
 #include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
 
 #include "common/random_source.h"
 #include "desktop/baked_picture.h"
@@ -11,6 +15,7 @@
 #include "desktop/controller.h"
 #include "desktop/font_config_warm_up.h"
 #include "desktop/qt_message_box.h"
+#include "replay/recorder.h"
 
 namespace {
 
@@ -31,11 +36,22 @@ QIcon GameIcon() {
   return icon;
 }
 
+// A recording of the session: the script in the file, the states its dumps print beside it.
+struct Recording {
+  Recording(const std::string& file, quibbet::RandomSource& random, quibbet::MessageBox& box)
+      : script(file), states(file + ".jsonl"), recorder(random, box, script, states, std::cerr) {}
+
+  std::ofstream script;
+  std::ofstream states;
+  quibbet::replay::Recorder recorder;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (const auto status = quibbet::ReadCommandLine(argc, argv).exit_status) {
-    return *status;
+  const quibbet::CommandLine commandLine = quibbet::ReadCommandLine(argc, argv);
+  if (commandLine.exit_status) {
+    return *commandLine.exit_status;
   }
   if (!HasDisplay()) {
     std::fputs("quibbet: no display found; run it under a desktop session or with xvfb-run\n",
@@ -56,7 +72,15 @@ int main(int argc, char** argv) {
 
   quibbet::FixedSeedRandom random;
   quibbet::QtMessageBox box;
-  quibbet::Controller controller(random, box);
+  std::unique_ptr<Recording> recording;
+  if (commandLine.record_file) {
+    recording = std::make_unique<Recording>(*commandLine.record_file, random, box);
+  }
+  quibbet::Controller controller(recording ? recording->recorder.random() : random,
+                                 recording ? recording->recorder.box() : box);
+  if (recording) {
+    recording->recorder.Attach(controller.shell());
+  }
   QObject::connect(&controller, &quibbet::Controller::finished, &app, &QApplication::quit,
                    Qt::QueuedConnection);
   controller.Start();

@@ -18,6 +18,8 @@ void ApplyStyle(QMessageBox& box, MsgBoxStyle style) {
     case MsgBoxStyle::kYesNo:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       box.setDefaultButton(QMessageBox::Yes);
+      // Escape and the title bar's close box answer No rather than leave the question open.
+      box.setEscapeButton(QMessageBox::No);
       return;
     case MsgBoxStyle::kOkOnly:
       box.setStandardButtons(QMessageBox::Ok);

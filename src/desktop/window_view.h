@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/controls.h"
+#include "common/controls.h"
 
 // A top-level window of the game on screen. Its close box does not close it: it reports the
 // click, and the program's rules decide what happens to the window.

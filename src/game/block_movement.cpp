@@ -4,12 +4,6 @@
 
 namespace quibbet {
 
-namespace {
-
-constexpr Twips kStep = 50;
-
-}  // namespace
-
 void Form1::MoveBlock(std::int16_t index) {
   Shape& block = shpother[index];
   // The turn test looks at the position before the step, so a block passes a boundary by up to
@@ -25,12 +19,12 @@ void Form1::MoveBlock(std::int16_t index) {
   }
 
   if (IsTrue(goingup[index])) {
-    block.left = block.left + kStep;
-    block.top = block.top - kStep;
+    block.left = block.left + kBlockStep;
+    block.top = block.top - kBlockStep;
   } else {
     // Also a block that has never turned: it travels downward.
-    block.top = block.top + kStep;
-    block.left = block.left + kStep;
+    block.top = block.top + kBlockStep;
+    block.left = block.left + kBlockStep;
   }
 }
 

@@ -27,17 +27,22 @@ void Form1::ResolveHit(Shape& block) {
     cmdreset.visible = true;
     Timer1.enabled = false;
     ShowGameOver();
-  } else if (block.backColor == kBlue) {
+    events_.On({EventKind::kRoundLost});
+    return;
+  }
+  const Colour kind = block.backColor;
+  if (kind == kBlue) {
     CollectBlue(block);
-  } else if (block.backColor == kMagenta) {
+  } else if (kind == kMagenta) {
     CollectMagenta(block);
   } else {
     CollectYellow(block);
   }
+  events_.On({.kind = EventKind::kBlockCollected, .block = kind});
 }
 
 void Form1::CollectBlue(Shape& block) {
-  block.left = static_cast<Twips>(RandomBetween(-50000, -100000));
+  block.left = static_cast<Twips>(RandomBetween(kBlueCollectedNearest, kBlueCollectedFarthest));
   lblspacebar.visible = true;
   freezeready = kTrue;
   block.visible = false;
@@ -48,14 +53,14 @@ void Form1::CollectBlue(Shape& block) {
 void Form1::CollectMagenta(Shape& block) {
   shpgreen.width = shpgreen.width / 2;
   shpgreen.height = shpgreen.height / 2;
-  block.left = -75000;
+  block.left = kMagentaCollectedLeft;
 }
 
 void Form1::CollectYellow(Shape& block) {
   // Top before Left: the order of the two draws decides the places a given sequence gives.
   const float lowestTop = ScaleHeight() - block.height;
   block.top = static_cast<Twips>(RandomBetween(RoundToInt32(lowestTop), 0));
-  block.left = static_cast<Twips>(RandomBetween(RoundToInt32(-block.width), -10000));
+  block.left = static_cast<Twips>(RandomBetween(RoundToInt32(-block.width), kRoundStartFarthest));
   shpgreen.height = shpgreen.height + 30;
   shpgreen.width = shpgreen.width + 30;
   lblscore.caption = NumberToText(LeadingNumber(lblscore.caption) + 1);

@@ -5,9 +5,11 @@
 #include <string_view>
 
 #include "common/boolean.h"
+#include "common/controls.h"
+#include "common/game_event.h"
 #include "common/message_box.h"
 #include "common/random_source.h"
-#include "game/controls.h"
+#include "game/pace.h"
 #include "scores/high_score_table.h"
 
 // The game window: its controls, the seven round variables it keeps besides them, and its
@@ -18,7 +20,6 @@ namespace quibbet {
 
 inline constexpr int kBlockCount = 10;
 inline constexpr int kBlueBlock = 8;  // the block a freeze brings back
-inline constexpr std::int16_t kFreezeTicks = 250;
 inline constexpr std::int16_t kSpacebar = 32;
 
 inline constexpr std::string_view kForm1Caption = "Quibbet";
@@ -30,7 +31,7 @@ inline constexpr Twips kForm1OuterHeight = 9495;
 class Form1 {
  public:
   // Creates the window's controls as designed. Loading (Form_Load) starts the first round.
-  Form1(RandomSource& random, MessageBox& box);
+  Form1(RandomSource& random, MessageBox& box, EventListener& events = IgnoredEvents());
 
   // Handlers.
   void Form_Load();
@@ -93,6 +94,7 @@ class Form1 {
 
   RandomSource& random_;
   MessageBox& box_;
+  EventListener& events_;
 };
 
 }  // namespace quibbet

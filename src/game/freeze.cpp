@@ -15,27 +15,28 @@ void Form1::Form_KeyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
   freezeready = kFalse;
   Shape& blue = shpother[kBlueBlock];
   blue.visible = true;
-  blue.left = -50000;
+  blue.left = kBlueFreezeLeft;
+  events_.On({EventKind::kFreezeStarted});
 }
 
 // Runs once per block in every frozen tick; only tickcount decides what it does, so the
 // repetitions within a tick change nothing further.
 void Form1::FreezeCountdown() {
   switch (tickcount) {
-    case 1:
+    case kCountdownFour:
       lblcount.caption = "4";
       RecolourBlocks(kRed, kFrozen);
       break;
-    case 62:
+    case kCountdownThree:
       lblcount.caption = "3";
       break;
-    case 124:
+    case kCountdownTwo:
       lblcount.caption = "2";
       break;
-    case 187:
+    case kCountdownOne:
       lblcount.caption = "1";
       break;
-    case 242:
+    case kCountdownEnds:
       lblcount.caption.clear();
       RecolourBlocks(kFrozen, kRed);
       break;

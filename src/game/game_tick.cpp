@@ -26,6 +26,7 @@ void Form1::Timer1_Timer() {
       FreezeCountdown();
       if (tickcount == kFreezeTicks) {
         frozen = kFalse;
+        events_.On({EventKind::kFreezeEnded});
       }
       continue;
     }

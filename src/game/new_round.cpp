@@ -15,7 +15,14 @@ void Form1::cmdreset_Click() {
 }
 
 void Form1::cmdsubmit_Click() {
-  SubmitScore(table, lblcurrentscore.caption, txtname.text, submitted, box_);
+  const Submission submission =
+      SubmitScore(table, lblcurrentscore.caption, txtname.text, submitted, box_);
+  if (submission.enteredRow) {
+    events_.On({.kind = EventKind::kScoreEntered, .row = *submission.enteredRow});
+  }
+  if (submission.refused) {
+    events_.On({EventKind::kScoreRefused});
+  }
 }
 
 std::int32_t Form1::RandomBetween(std::int32_t upper, std::int32_t lower) {
@@ -48,6 +55,7 @@ void Form1::NewRound() {
   cmdreset.visible = false;
   shpgreen.height = 375;
   shpgreen.width = 375;
+  events_.On({EventKind::kRoundStarted});
 }
 
 // Every block but the magenta one starts at a random place wholly left of the window. The
@@ -55,12 +63,12 @@ void Form1::NewRound() {
 // visibility stay as they were.
 void Form1::PlaceAtRoundStart(Shape& block) {
   if (block.backColor == kMagenta) {
-    block.left = -100000;
+    block.left = kMagentaStartLeft;
     return;
   }
   block.visible = true;
-  const float rightmost = -block.width - 5000;
-  block.left = static_cast<Twips>(RandomBetween(RoundToInt32(rightmost), -10000));
+  const float rightmost = -block.width - kRoundStartGap;
+  block.left = static_cast<Twips>(RandomBetween(RoundToInt32(rightmost), kRoundStartFarthest));
   // The smaller bound comes first, so the draw counts down from the outer height.
   block.top =
       static_cast<Twips>(RandomBetween(RoundToInt32(shpinfo.height), RoundToInt32(OuterHeight())));

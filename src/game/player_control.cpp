@@ -19,6 +19,7 @@ void Form1::Form_MouseMove(std::int16_t /*button*/, std::int16_t /*shift*/, floa
   } else if (infoBottom >= shpgreen.top) {
     shpgreen.top = infoBottom;
   }
+  events_.On({EventKind::kSquareMoved});
 }
 
 }  // namespace quibbet

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "game/controls.h"
+#include "common/controls.h"
 
 // The collision test's view of a shape: four signed 32-bit edges in twips, left, top, right,
 // bottom, each rounded half to even from the single-precision properties.

@@ -58,8 +58,9 @@ HighScoreTable MakeHighScoreTable() {
   return table;
 }
 
-void SubmitScore(HighScoreTable& table, const std::string& finalScore, const std::string& name,
-                 Boolean& submitted, MessageBox& box) {
+Submission SubmitScore(HighScoreTable& table, const std::string& finalScore,
+                       const std::string& name, Boolean& submitted, MessageBox& box) {
+  Submission submission;
   for (int row = 0; row < kTableRows; ++row) {
     if (IsTrue(submitted)) {
       continue;
@@ -71,11 +72,14 @@ void SubmitScore(HighScoreTable& table, const std::string& finalScore, const std
       table.lbluserscore[row].caption = finalScore;
       table.lblhighname[row].caption = name;
       submitted = kTrue;
+      submission.enteredRow = row;
     }
   }
   if (RowScore(table, kTableRows - 1) > LeadingNumber(finalScore)) {
     box.Show(kRefusalText, kRefusalTitle, MsgBoxStyle::kOkOnly);
+    submission.refused = true;
   }
+  return submission;
 }
 
 }  // namespace quibbet

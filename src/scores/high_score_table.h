@@ -1,11 +1,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "common/boolean.h"
+#include "common/controls.h"
 #include "common/message_box.h"
-#include "game/controls.h"
 
 // The five-row high-score table of the game-over screen. It exists only as the texts of fifteen
 // labels on the game window; row 0 is the top row and the best score.
@@ -26,10 +27,15 @@ HighScoreTable MakeHighScoreTable();
 inline constexpr std::string_view kRefusalText = "FAIL! Score not good enough for highscores list.";
 inline constexpr std::string_view kRefusalTitle = "Error";
 
+struct Submission {
+  std::optional<int> enteredRow;
+  bool refused = false;
+};
+
 // A click on "Submit Score": enters finalScore under name at the first row, from the top, whose
 // score is at most the final score, unless a score was already submitted; then refuses with a
 // message when the final score is below the last row.
-void SubmitScore(HighScoreTable& table, const std::string& finalScore, const std::string& name,
-                 Boolean& submitted, MessageBox& box);
+Submission SubmitScore(HighScoreTable& table, const std::string& finalScore,
+                       const std::string& name, Boolean& submitted, MessageBox& box);
 
 }  // namespace quibbet

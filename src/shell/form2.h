@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "game/controls.h"
+#include "common/controls.h"
 
 // The main menu window: a white window with the title picture and four coloured buttons in a
 // descending staircase. It holds no data, so every load produces the same window.

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "game/controls.h"
+#include "common/controls.h"
 
 // The help window: the rules in three texts, sample blocks under a green tick and a red cross,
 // and the way back to the menu. It holds no data, so every load produces the same window.

@@ -35,9 +35,11 @@ void Shell::Load(Window w) {
   slot(w).visible = false;
   switch (w) {
     case Window::kForm1:
-      form1_.emplace(random_, box_);
+      form1_.emplace(random_, box_, events_);
+      PutStoredRows();
+      events_.On({EventKind::kWindowLoaded, w});
       form1_->Form_Load();
-      break;
+      return;
     case Window::kForm2:
       form2_.emplace();
       break;
@@ -45,6 +47,15 @@ void Shell::Load(Window w) {
       frmhelp_.emplace();
       break;
   }
+  events_.On({EventKind::kWindowLoaded, w});
+}
+
+void Shell::SetShown(Window w, bool shown) {
+  if (slot(w).visible == shown) {
+    return;
+  }
+  slot(w).visible = shown;
+  events_.On({shown ? EventKind::kWindowShown : EventKind::kWindowHidden, w});
 }
 
 void Shell::Show(Window w) {
@@ -52,7 +63,7 @@ void Shell::Show(Window w) {
   if (ended_) {
     return;
   }
-  slot(w).visible = true;
+  SetShown(w, true);
   active_ = w;
 }
 
@@ -62,7 +73,7 @@ void Shell::SetVisible(Window w, bool visible) {
     return;
   }
   if (Loaded(w)) {
-    slot(w).visible = false;
+    SetShown(w, false);
     if (active_ == w) {
       active_.reset();
     }
@@ -70,6 +81,10 @@ void Shell::SetVisible(Window w, bool visible) {
 }
 
 void Shell::Unload(Window w) {
+  if (!Loaded(w)) {
+    return;
+  }
+  SetShown(w, false);
   switch (w) {
     case Window::kForm1:
       form1_.reset();
@@ -81,17 +96,21 @@ void Shell::Unload(Window w) {
       frmhelp_.reset();
       break;
   }
-  slot(w).visible = false;
   if (active_ == w) {
     active_.reset();
   }
+  events_.On({EventKind::kWindowUnloaded, w});
 }
 
 void Shell::End() {
+  if (ended_) {
+    return;
+  }
   for (Window w : kAllWindows) {
     Unload(w);
   }
   ended_ = true;
+  events_.On({EventKind::kProgramEnded});
 }
 
 void Shell::EndWhenNothingOnScreen() {

@@ -3,21 +3,27 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
+#include "common/game_event.h"
 #include "common/message_box.h"
 #include "common/random_source.h"
+#include "common/window.h"
 #include "game/form1.h"
 #include "shell/form2.h"
 #include "shell/frmhelp.h"
+#include "shell/input.h"
 
 // The program's three windows, the operations that load, show, hide and destroy them, and the
 // moves between them. The desktop program mirrors these states; the rules decide them here.
+//
+// Every front end (the desktop program, the replay driver, a web page, the tests) drives the game
+// through the input calls below and nothing else: each checks that the input is possible now,
+// runs the handler the window would run, tells the input log what it took, and says why not
+// when it took nothing. What happened is told to the listeners as events.
 
 namespace quibbet {
-
-enum class Window { kForm1, kForm2, kFrmhelp };
-inline constexpr std::array<Window, 3> kAllWindows = {Window::kForm1, Window::kForm2,
-                                                      Window::kFrmhelp};
 
 enum class WindowState { kUnloaded, kHidden, kVisible };
 
@@ -27,6 +33,24 @@ class Shell {
 
   // The program starts by loading and showing its start-up window, the main menu.
   void Start();
+
+  // The input surface.
+  InputResult Click(Control control);
+  InputResult Close(Window w);
+  InputResult MovePointer(float x, float y);
+  InputResult PressKey(std::int16_t keyCode);
+  InputResult TypeName(std::string_view text);
+  // Delivers up to count ticks of the game window's timer, stopping once it is not running;
+  // returns how many ran.
+  std::int64_t RunTicks(std::int64_t count);
+  // Sets a row of the high-score table at once if the game window is loaded, and at every load
+  // of it from now on, before its load handler runs.
+  InputResult SetTableRow(int row, std::string_view score, std::string_view name);
+  InputResult Take(const Input& input);
+
+  void Listen(EventListener& listener) { events_.Listen(listener); }
+  // At most one log; null stops logging.
+  void SetInputLog(InputLog* log) { log_ = log; }
 
   // The window operations every move is made of.
   void Load(Window w);
@@ -66,20 +90,32 @@ class Shell {
     bool visible = false;
     int generation = 0;
   };
+  struct StoredRow {
+    std::string score;
+    std::string name;
+  };
+
   Slot& slot(Window w) { return slots_[static_cast<std::size_t>(w)]; }
   const Slot& slot(Window w) const { return slots_[static_cast<std::size_t>(w)]; }
   bool Loaded(Window w) const;
+  void SetShown(Window w, bool shown);
   void MoveBetween(Window next, Window left);
   // Run after every event: with no window loaded, or only the hidden game window left with
   // nothing the user can act on, the program ends.
   void EndWhenNothingOnScreen();
+  InputResult CheckVisible(Window w) const;
+  InputResult Took(InputResult result, const Input& input);
+  void PutStoredRows();
 
   RandomSource& random_;
   MessageBox& box_;
+  EventHub events_;
+  InputLog* log_ = nullptr;
   std::optional<Form1> form1_;
   std::optional<Form2> form2_;
   std::optional<Frmhelp> frmhelp_;
-  std::array<Slot, 3> slots_{};
+  std::array<Slot, kAllWindows.size()> slots_{};
+  std::array<std::optional<StoredRow>, kTableRows> storedRows_;
   std::optional<Window> active_;
   bool ended_ = false;
 };

@@ -137,7 +137,7 @@ TEST_F(Accessibility, HelpWindowReadsItsTextsAndNamesEachSampleBlock) {
 TEST_F(Accessibility, GameWindowTellsWhereThePlayerAndEachBlockAre) {
   Click(menu()->cmdplay());
   Form1View& window = *game();
-  form1().Form_MouseMove(0, 0, 4320, 4320);  // the square's corner to (288, 288)
+  controller_.shell().MovePointer(4320, 4320);  // the square's corner to (288, 288)
   window.Refresh();
   std::vector<Node> nodes = Tree(window);
   EXPECT_EQ(Shown(nodes, QAccessible::Graphic),

@@ -49,7 +49,7 @@ class DesktopTest : public ::testing::Test {
     Shape& red = form1().shpother[0];
     red.left = 3000;
     red.top = 3000;
-    form1().Form_MouseMove(0, 0, 3100, 3100);
+    controller_.shell().MovePointer(3100, 3100);
     controller_.RunTicks(1);
     ASSERT_FALSE(form1().Timer1.enabled);
   }

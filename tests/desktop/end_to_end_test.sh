@@ -5,8 +5,7 @@ set -euo pipefail
 
 program=$1
 . "$(dirname "$0")/x11_session.sh"
-require_tools Xvfb xdotool import convert
-open_session
+begin_test_session Xvfb xdotool import convert
 start_xvfb 1024x768
 start_program "$program" 1
 

@@ -131,7 +131,7 @@ TEST_F(HighDpi, TextsInSmallCapitalsStayInsideTheirControls) {
 
 TEST_F(HighDpi, GameWindowPaintsThePlayersSquareAtTheScreensResolution) {
   Click(menu()->cmdplay());
-  form1().Form_MouseMove(0, 0, 4320, 4320);  // the square's corner to (288, 288)
+  controller_.shell().MovePointer(4320, 4320);  // the square's corner to (288, 288)
   game()->Refresh();
   const QImage shot = Shot(*game(), {729, 601});
   ExpectCrispSquare(shot, {288, 288, 25, 25}, qRgb(0, 255, 0), kWhite);

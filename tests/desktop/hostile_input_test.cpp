@@ -209,7 +209,7 @@ TEST_F(NameBox, ASpacebarStillTappedAsTheRoundEndsTypesIntoTheNameBoxAndEnterSub
   Shape& blue = form1().shpother[8];
   blue.left = 3000;
   blue.top = 3000;
-  form1().Form_MouseMove(0, 0, 3100, 3100);
+  controller_.shell().MovePointer(3100, 3100);
   controller_.RunTicks(1);
   ASSERT_TRUE(IsTrue(form1().freezeready));
   form1().txtname.text = "Ada";

@@ -7,8 +7,7 @@ set -euo pipefail
 
 program=$1
 . "$(dirname "$0")/x11_session.sh"
-require_tools Xvfb openbox xdotool xprop xwininfo import convert
-open_session
+begin_test_session Xvfb openbox xdotool xprop xwininfo import convert
 start_xvfb 1366x768
 start_window_manager
 start_program "$program" 1

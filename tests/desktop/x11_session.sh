@@ -16,6 +16,12 @@ open_session() {
   trap 'stop_session; rm -rf "$work"' EXIT
 }
 
+# A test's start: the tools it needs, then its scratch folder.
+begin_test_session() {
+  require_tools "$@"
+  open_session
+}
+
 # Starts Xvfb on a free display with a screen of the given size (e.g. 1600x1300) and points
 # DISPLAY at it.
 start_xvfb() {

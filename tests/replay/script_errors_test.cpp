@@ -54,7 +54,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"rand -0.25", 1, "a draw lies in 0 <= r < 1, not '-0.25'"},
         BadLine{"rng lcg 2147483648", 1, "a seed lies in 0 <= S < 2^31, not '2147483648'"},
         BadLine{"rng mt 5", 1, "unknown generator 'mt'"},
-        BadLine{"type \xff", 1, "the text to type is not UTF-8"}));
+        BadLine{"type \xff", 1, "the text to type is not UTF-8"},
+        BadLine{"row 6 10 Ann", 1, "a row is 1 to 5, not '6'"},
+        BadLine{"row 1", 1, "row takes a row number, a score and a name"},
+        BadLine{"row 1 012 Ann", 1, "a score is plain digits from 0 to 2147483647, not '012'"},
+        BadLine{"row 1 2147483648", 1,
+                "a score is plain digits from 0 to 2147483647, not '2147483648'"}));
 
 INSTANTIATE_TEST_SUITE_P(
     ImpossibleEvents, ScriptErrors,

@@ -261,14 +261,14 @@ void SoakPlayer::Perform(const Event& event) {
       Tick(form);
       break;
     case Action::kPointerMove:
-      form.Form_MouseMove(0, 0, event.x, event.y);
+      shell_.MovePointer(event.x, event.y);
       ++figures_.pointerMoves;
       break;
     case Action::kKey:
       PressKey(form, event.key);
       break;
     case Action::kReset:
-      form.cmdreset_Click();
+      shell_.Click(Control::kCmdreset);
       ++figures_.rounds;
       roundTicks_ = 0;
       skilled_ = Chance(0.75);
@@ -277,31 +277,31 @@ void SoakPlayer::Perform(const Event& event) {
       Submit(form);
       break;
     case Action::kMainMenu:
-      shell_.cmdmain_Click();
+      shell_.Click(Control::kCmdmain);
       ++figures_.menuVisits;
       break;
     case Action::kPlay:
-      shell_.cmdplay_Click();
+      shell_.Click(Control::kCmdplay);
       break;
     case Action::kHowToPlay:
-      shell_.cmdhowto_Click();
+      shell_.Click(Control::kCmdhowto);
       ++figures_.helpVisits;
       break;
     case Action::kBackFromHelp:
-      shell_.Command1_Click();
+      shell_.Click(Control::kCommand1);
       break;
     case Action::kAbout:
-      shell_.cmdabout_Click();
+      shell_.Click(Control::kCmdabout);
       break;
     case Action::kExitAnsweredNo:
-      shell_.cmdexit_Click();
+      shell_.Click(Control::kCmdexit);
       break;
   }
 }
 
 void SoakPlayer::PressKey(Form1& form, std::int16_t key) {
   const bool armed = IsTrue(form.freezeready);
-  form.Form_KeyDown(key, 0);
+  shell_.PressKey(key);
   ++figures_.keys;
   figures_.freezesStarted += armed && !IsTrue(form.freezeready) ? 1 : 0;
 }
@@ -309,10 +309,10 @@ void SoakPlayer::PressKey(Form1& form, std::int16_t key) {
 // Half the time the name box keeps the name typed last.
 void SoakPlayer::Submit(Form1& form) {
   if (Chance(0.5)) {
-    form.txtname.text = AnyName();
+    shell_.TypeName(AnyName());
   }
   const bool submitted = IsTrue(form.submitted);
-  form.cmdsubmit_Click();
+  shell_.Click(Control::kCmdsubmit);
   ++figures_.submissions;
   figures_.entries += !submitted && IsTrue(form.submitted) ? 1 : 0;
 }
@@ -323,7 +323,7 @@ void SoakPlayer::Tick(Form1& form) {
   const bool frozen = IsTrue(form.frozen);
   const Twips magentaLeft = form.shpother[kMagentaBlock].left;
 
-  form.Timer1_Timer();
+  shell_.RunTicks(1);
   ++figures_.ticks;
   ++roundTicks_;
 

@@ -1,40 +1,19 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <variant>
 #include <vector>
 
 #include "common/message_box.h"
-#include "replay/button_route.h"
-#include "shell/shell.h"
+#include "shell/input.h"
 
 // One script command, as parsed: its words checked and its numbers converted, but not yet
-// checked against the state of the program.
+// checked against the state of the program. Most are the program's own inputs.
 
 namespace quibbet::replay {
 
-struct Click {
-  const ButtonRoute* button;
-};
-struct Close {
-  Window window;
-};
 struct Answer {
   MsgBoxAnswer answer;
-};
-struct Tick {
-  std::int64_t count;
-};
-struct Move {
-  float x;
-  float y;
-};
-struct Key {
-  std::int16_t code;
-};
-struct Type {
-  std::string text;
 };
 struct Rand {
   std::vector<float> draws;
@@ -44,6 +23,7 @@ struct UseLcg {
 };
 struct Dump {};
 
-using Command = std::variant<Click, Close, Answer, Tick, Move, Key, Type, Rand, UseLcg, Dump>;
+using Command = std::variant<ClickInput, CloseInput, PointerInput, KeyInput, TextInput, TickInput,
+                             RowInput, Answer, Rand, UseLcg, Dump>;
 
 }  // namespace quibbet::replay

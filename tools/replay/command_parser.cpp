@@ -12,6 +12,7 @@
 #include "replay/number_word.h"
 #include "replay/script_error.h"
 #include "replay/window_names.h"
+#include "scores/high_score_table.h"
 
 namespace quibbet::replay {
 
@@ -20,6 +21,7 @@ namespace {
 using Arguments = std::span<const std::string_view>;
 
 constexpr std::string_view kTypeWord = "type";
+constexpr std::string_view kRowWord = "row";
 constexpr std::size_t kAnyNumber = std::numeric_limits<std::size_t>::max();
 constexpr std::int64_t kSeedLimit = std::int64_t{1} << 31;
 
@@ -28,11 +30,11 @@ std::string Quoted(std::string_view word) {
 }
 
 Command ParseClick(Arguments args) {
-  const ButtonRoute* route = ButtonNamed(args[0]);
-  if (route == nullptr) {
+  const auto control = ControlNamed(args[0]);
+  if (!control) {
     throw ScriptError("unknown button " + Quoted(args[0]));
   }
-  return Click{route};
+  return ClickInput{*control};
 }
 
 Command ParseClose(Arguments args) {
@@ -40,7 +42,7 @@ Command ParseClose(Arguments args) {
   if (!window) {
     throw ScriptError("unknown window " + Quoted(args[0]));
   }
-  return Close{*window};
+  return CloseInput{*window};
 }
 
 Command ParseAnswer(Arguments args) {
@@ -59,15 +61,15 @@ Command ParseTick(Arguments args) {
   if (count < 1) {
     throw ScriptError("a tick count is at least 1, not " + Quoted(args[0]));
   }
-  return Tick{count};
+  return TickInput{count};
 }
 
 Command ParseMove(Arguments args) {
-  return Move{ParseNumberWord<float>(args[0]), ParseNumberWord<float>(args[1])};
+  return PointerInput{ParseNumberWord<float>(args[0]), ParseNumberWord<float>(args[1])};
 }
 
 Command ParseKey(Arguments args) {
-  return Key{ParseNumberWord<std::int16_t>(args[0])};
+  return KeyInput{ParseNumberWord<std::int16_t>(args[0])};
 }
 
 // A draw is checked after its conversion to single precision: 0.99999999 rounds to 1.
@@ -190,7 +192,36 @@ std::optional<Command> ParseType(std::string_view line) {
   if (!IsUtf8(text)) {
     throw ScriptError("the text to type is not UTF-8");
   }
-  return Type{std::move(text)};
+  return TextInput{std::move(text)};
+}
+
+// The name is the rest of the line after the score, spaces included, and may be empty. The
+// score stays text: the program judges it as it judges a stored table.
+std::optional<Command> ParseRow(std::string_view line) {
+  if (!line.starts_with(kRowWord) ||
+      (line.size() > kRowWord.size() && line[kRowWord.size()] != ' ')) {
+    return std::nullopt;
+  }
+  const std::string_view rest = line.substr(std::min(line.size(), kRowWord.size() + 1));
+  const std::size_t scoreStart = rest.find(' ');
+  const std::size_t nameStart =
+      scoreStart == std::string_view::npos ? scoreStart : rest.find(' ', scoreStart + 1);
+  const std::string_view rowWord = rest.substr(0, scoreStart);
+  const std::string_view score = scoreStart == std::string_view::npos
+                                     ? ""
+                                     : rest.substr(scoreStart + 1, nameStart - scoreStart - 1);
+  if (rowWord.empty() || score.empty()) {
+    throw ScriptError("row takes a row number, a score and a name");
+  }
+  const int row = ParseNumberWord<int>(rowWord);
+  if (row < 1 || row > kTableRows) {
+    throw ScriptError("a row is 1 to 5, not " + Quoted(rowWord));
+  }
+  std::string name(nameStart == std::string_view::npos ? "" : rest.substr(nameStart + 1));
+  if (!IsUtf8(name)) {
+    throw ScriptError("the name of a row is not UTF-8");
+  }
+  return RowInput{row - 1, std::string(score), std::move(name)};
 }
 
 bool IsBlankOrComment(std::string_view line) {
@@ -210,6 +241,9 @@ std::optional<Command> ParseLine(std::string_view line) {
   }
   if (auto type = ParseType(line)) {
     return type;
+  }
+  if (auto row = ParseRow(line)) {
+    return row;
   }
   return ParseWords(line);
 }

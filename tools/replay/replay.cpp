@@ -9,6 +9,44 @@
 
 namespace quibbet::replay {
 
+namespace {
+
+// The window an input needs on screen, and the control it needs shown.
+struct Target {
+  Window window = Window::kForm1;
+  std::string_view control;
+};
+
+Target TargetOf(const Input& input) {
+  if (const auto* click = std::get_if<ClickInput>(&input)) {
+    return {WindowOf(click->control), NameOf(click->control)};
+  }
+  if (const auto* close = std::get_if<CloseInput>(&input)) {
+    return {close->window, ""};
+  }
+  return {Window::kForm1, "txtname"};
+}
+
+std::string Refusal(const Input& input, InputResult result) {
+  const Target target = TargetOf(input);
+  switch (result) {
+    case InputResult::kDone:
+      break;
+    case InputResult::kProgramEnded:
+      return "the program has ended";
+    case InputResult::kWindowNotVisible:
+      return std::string(NameOf(target.window)) + " is not visible";
+    case InputResult::kControlNotShown:
+      return std::string(target.control) + " is not shown";
+    case InputResult::kBadValue:
+      return "a score is plain digits from 0 to 2147483647, not '" +
+             std::get<RowInput>(input).score + "'";
+  }
+  return "";
+}
+
+}  // namespace
+
 Replay::Replay(std::ostream& out) : shell_(random_, box_), out_(out) {
   shell_.Start();
 }
@@ -20,45 +58,16 @@ void Replay::Execute(const Command& command) {
   std::visit([this](const auto& c) { Execute(c); }, command);
 }
 
-void Replay::Execute(const Click& click) {
-  const ButtonRoute& route = *click.button;
-  RequireVisible(route.window);
-  if (!route.find(shell_)->visible) {
-    throw ScriptError(std::string(route.name) + " is not shown");
+template <typename In>
+void Replay::Execute(const In& input) {
+  const InputResult result = shell_.Take(input);
+  if (result != InputResult::kDone) {
+    throw ScriptError(Refusal(input, result));
   }
-  route.click(shell_);
-}
-
-void Replay::Execute(const Close& close) {
-  RequireVisible(close.window);
-  shell_.CloseBox(close.window);
 }
 
 void Replay::Execute(const Answer& answer) {
   box_.QueueAnswer(answer.answer);
-}
-
-// Once a tick is not delivered no later one is: only a command can restart the timer.
-void Replay::Execute(const Tick& tick) {
-  for (std::int64_t i = 0; i < tick.count && TimerRunning(); ++i) {
-    shell_.form1()->Timer1_Timer();
-  }
-}
-
-void Replay::Execute(const Move& move) {
-  VisibleForm1().Form_MouseMove(0, 0, move.x, move.y);
-}
-
-void Replay::Execute(const Key& key) {
-  VisibleForm1().Form_KeyDown(key.code, 0);
-}
-
-void Replay::Execute(const Type& type) {
-  Form1& form = VisibleForm1();
-  if (!form.txtname.visible) {
-    throw ScriptError("txtname is not shown");
-  }
-  form.txtname.text = type.text;
 }
 
 void Replay::Execute(const Rand& rand) {
@@ -73,22 +82,6 @@ void Replay::Execute(const UseLcg& lcg) {
 
 void Replay::Execute(const Dump& /*dump*/) {
   out_ << StateToJson(shell_, box_.TakeShown()).dump() << '\n';
-}
-
-void Replay::RequireVisible(Window window) const {
-  if (shell_.State(window) != WindowState::kVisible) {
-    throw ScriptError(std::string(NameOf(window)) + " is not visible");
-  }
-}
-
-Form1& Replay::VisibleForm1() {
-  RequireVisible(Window::kForm1);
-  return *shell_.form1();
-}
-
-bool Replay::TimerRunning() const {
-  const Form1* form = shell_.form1();
-  return form != nullptr && form->Timer1.enabled;
 }
 
 }  // namespace quibbet::replay

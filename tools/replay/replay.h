@@ -21,20 +21,13 @@ class Replay {
   void Execute(const Command& command);
 
  private:
-  void Execute(const Click& click);
-  void Execute(const Close& close);
+  // The program's own inputs.
+  template <typename In>
+  void Execute(const In& input);
   void Execute(const Answer& answer);
-  void Execute(const Tick& tick);
-  void Execute(const Move& move);
-  void Execute(const Key& key);
-  void Execute(const Type& type);
   void Execute(const Rand& rand);
   void Execute(const UseLcg& lcg);
   void Execute(const Dump& dump);
-
-  void RequireVisible(Window window) const;
-  Form1& VisibleForm1();
-  bool TimerRunning() const;
 
   // The shell keeps references to both sources, so they are declared before it.
   QueuedRandom random_;

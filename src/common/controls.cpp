@@ -1,4 +1,4 @@
-#include "game/controls.h"
+#include "common/controls.h"
 
 namespace quibbet {
 

@@ -1,7 +1,7 @@
 // The pace of the game comes from the clock: whatever rate the timer fires at, the game gets
 // 62.5 ticks a second, one at a time, and never races to make up for a stall.
 
-#include "desktop/tick_pacer.h"
+#include "game/tick_pacer.h"
 
 #include <gtest/gtest.h>
 

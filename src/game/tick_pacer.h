@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "game/pace.h"
+
 // Turns the time a monotonic clock has measured into whole game ticks at a fixed step, so the
 // game runs at the same pace whatever rate the platform's timer really delivers.
 
@@ -11,8 +13,7 @@ class TickPacer {
  public:
   using Duration = std::chrono::nanoseconds;
 
-  // 62.5 ticks per second: the pace at which a freeze of 250 ticks lasts four seconds.
-  static constexpr Duration kStep = std::chrono::milliseconds(16);
+  static constexpr Duration kStep = kTickStep;
   // After a stall the game drops the time it missed rather than racing to catch up.
   static constexpr int kMaxTicksPerCall = 4;
 

@@ -1,4 +1,4 @@
-#include "desktop/tick_pacer.h"
+#include "game/tick_pacer.h"
 
 namespace quibbet {
 

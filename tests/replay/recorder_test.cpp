@@ -1,0 +1,90 @@
+// A session put on record replays to the states it recorded, and a recording that cannot be
+// written stops without stopping the game.
+
+#include "replay/recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "script_runner.h"
+#include "test_support.h"
+
+namespace quibbet::replay {
+namespace {
+
+// A session of the program as a front end drives it, recorded.
+struct RecordedSession {
+  explicit RecordedSession(std::ostream& script) : recorder(random, box, script, states, err) {
+    recorder.Attach(shell);
+    shell.Start();
+  }
+
+  // Plays with the square parked where it catches the blue block and a red one soon after.
+  void PlayARound() {
+    shell.MovePointer(5040, 6255);
+    shell.RunTicks(240);
+    shell.PressKey(kSpacebar);
+    for (int i = 0; shell.form1()->Timer1.enabled && i < 100; ++i) {
+      shell.MovePointer(static_cast<float>(i * 97 % 10000), static_cast<float>(i * 61 % 8000));
+      shell.RunTicks(3);
+    }
+  }
+
+  FixedSeedRandom random;
+  testing::RecordingMessageBox box;
+  std::ostringstream states;
+  std::ostringstream err;
+  Recorder recorder;
+  Shell shell{recorder.random(), recorder.box()};
+};
+
+TEST(Recorder, ASessionReplaysToTheStatesItRecorded) {
+  std::ostringstream script;
+  {
+    RecordedSession session(script);
+    Shell& shell = session.shell;
+    shell.Click(Control::kCmdabout);
+    shell.Click(Control::kCmdplay);
+    session.PlayARound();
+    shell.TypeName("Ann Lee");
+    shell.Click(Control::kCmdsubmit);
+    shell.Click(Control::kCmdreset);
+    session.PlayARound();
+    shell.Click(Control::kCmdmain);
+    session.box.AnswerNext(MsgBoxAnswer::kNo);
+    shell.Click(Control::kCmdexit);
+    session.box.AnswerNext(MsgBoxAnswer::kYes);
+    shell.Click(Control::kCmdexit);
+    ASSERT_TRUE(shell.Ended());
+    session.recorder.Finish();
+    EXPECT_EQ(session.err.str(), "");
+
+    const ScriptResult replayed = RunScript(script.str());
+    EXPECT_EQ(replayed.exitCode, 0) << replayed.err;
+    ASSERT_EQ(replayed.dumps.size(), 3u);  // two rounds lost, and the end
+    EXPECT_EQ(replayed.out, session.states.str());
+  }
+  EXPECT_TRUE(script.str().starts_with("row 1 125 Zell\nrow 2 115 Harrowin\n"));
+  EXPECT_NE(script.str().find("\nkey 32\n"), std::string::npos);
+  EXPECT_NE(script.str().find("\nanswer 7\n"), std::string::npos);
+}
+
+TEST(Recorder, AFileThatCannotBeWrittenStopsTheRecordingAndNotTheGame) {
+  std::ofstream full("/dev/full");
+  if (!full) {
+    GTEST_SKIP() << "no /dev/full on this system";
+  }
+  RecordedSession session(full);
+  session.shell.Click(Control::kCmdplay);
+  session.PlayARound();
+  EXPECT_FALSE(session.recorder.recording());
+  session.shell.Click(Control::kCmdreset);
+  session.PlayARound();
+  EXPECT_FALSE(session.shell.form1()->Timer1.enabled);  // the second round was played out
+  EXPECT_EQ(session.err.str(), "quibbet: recording stopped: could not write the recording\n");
+}
+
+}  // namespace
+}  // namespace quibbet::replay

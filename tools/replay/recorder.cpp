@@ -1,0 +1,165 @@
+#include "replay/recorder.h"
+
+#include <array>
+#include <charconv>
+
+#include "replay/state_json.h"
+#include "replay/window_names.h"
+#include "scores/high_score_table.h"
+
+namespace quibbet::replay {
+
+namespace {
+
+// The shortest decimal that reads back to the same single-precision value.
+std::string SingleText(float value) {
+  std::array<char, 32> text{};
+  const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
+  return std::string(text.data(), result.ptr);
+}
+
+struct InputLine {
+  std::ostream& out;
+  void operator()(const ClickInput& in) { out << "click " << NameOf(in.control); }
+  void operator()(const CloseInput& in) { out << "close " << NameOf(in.window); }
+  void operator()(const PointerInput& in) {
+    out << "move " << SingleText(in.x) << ' ' << SingleText(in.y);
+  }
+  void operator()(const KeyInput& in) { out << "key " << in.code; }
+  void operator()(const TextInput& in) { out << "type " << in.text; }
+  void operator()(const TickInput& in) { out << "tick " << in.count; }
+  void operator()(const RowInput& in) {
+    out << "row " << in.row + 1 << ' ' << in.score << ' ' << in.name;
+  }
+};
+
+// A script line ends at a line break, so a name holding one cannot be written as typed.
+bool FitsOnALine(const Input& input) {
+  const auto* text = std::get_if<TextInput>(&input);
+  return text == nullptr || text->text.find_first_of("\r\n") == std::string::npos;
+}
+
+}  // namespace
+
+float Recorder::Draws::Next() {
+  const float r = source_.Next();
+  heard_.push_back(r);
+  return r;
+}
+
+MsgBoxAnswer Recorder::Answers::Show(std::string_view text, std::string_view title,
+                                     MsgBoxStyle style) {
+  const MsgBoxAnswer answer = box_.Show(text, title, style);
+  if (style == MsgBoxStyle::kYesNo) {
+    recorder_.answers_.push_back(answer);
+  }
+  recorder_.shown_.push_back({std::string(text), std::string(title), style, answer});
+  return answer;
+}
+
+Recorder::Recorder(RandomSource& random, MessageBox& box, std::ostream& script,
+                   std::ostream& states, std::ostream& err)
+    : random_(random, draws_), box_(box, *this), script_(script), states_(states), err_(err) {}
+
+Recorder::~Recorder() {
+  Finish();
+}
+
+void Recorder::Attach(Shell& shell) {
+  shell_ = &shell;
+  shell.Listen(*this);
+  shell.SetInputLog(this);
+  const HighScoreTable table = MakeHighScoreTable();
+  for (int row = 0; row < kTableRows; ++row) {
+    WriteInput(RowInput{row, table.lbluserscore[row].caption, table.lblhighname[row].caption});
+  }
+  Check();
+}
+
+void Recorder::Finish() {
+  if (recording_) {
+    WriteTicks();
+    Check();
+  }
+}
+
+void Recorder::On(const GameEvent& event) {
+  if (event.kind == EventKind::kRoundLost || event.kind == EventKind::kProgramEnded) {
+    dumpDue_ = true;
+  }
+}
+
+void Recorder::Took(const Input& input) {
+  if (!recording_) {
+    return;
+  }
+  if (const auto* ticks = std::get_if<TickInput>(&input)) {
+    ticks_ += ticks->count;
+    tickDraws_.insert(tickDraws_.end(), draws_.begin(), draws_.end());
+    draws_.clear();
+  } else {
+    WriteTicks();
+    if (!FitsOnALine(input)) {
+      err_ << "quibbet: recording stopped: a typed name holds a line break\n";
+      recording_ = false;
+      return;
+    }
+    WriteInput(input);
+  }
+  if (dumpDue_) {
+    WriteTicks();
+    WriteDump();
+  }
+}
+
+// The draws and answers the next command uses, queued just before it.
+void Recorder::WriteQueued() {
+  if (!draws_.empty()) {
+    script_ << "rand";
+    for (float r : draws_) {
+      script_ << ' ' << SingleText(r);
+    }
+    script_ << '\n';
+    draws_.clear();
+  }
+  for (MsgBoxAnswer answer : answers_) {
+    script_ << "answer " << static_cast<int>(answer) << '\n';
+  }
+  answers_.clear();
+}
+
+// Ticks in a row make one command; their draws are taken in the same order however the ticks
+// were grouped.
+void Recorder::WriteTicks() {
+  if (ticks_ == 0) {
+    return;
+  }
+  std::swap(draws_, tickDraws_);
+  WriteInput(TickInput{ticks_});
+  std::swap(draws_, tickDraws_);
+  ticks_ = 0;
+}
+
+void Recorder::WriteInput(const Input& input) {
+  WriteQueued();
+  std::visit(InputLine{script_}, input);
+  script_ << '\n';
+}
+
+void Recorder::WriteDump() {
+  dumpDue_ = false;
+  script_ << "dump\n";
+  states_ << StateToJson(*shell_, std::exchange(shown_, {})).dump() << '\n';
+  script_.flush();
+  states_.flush();
+  Check();
+}
+
+void Recorder::Check() {
+  if (recording_ && (script_.fail() || states_.fail())) {
+    err_ << "quibbet: recording stopped: could not write the recording\n";
+    recording_ = false;
+  }
+}
+
+}  // namespace quibbet::replay

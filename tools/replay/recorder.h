@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "common/game_event.h"
+#include "common/message_box.h"
+#include "common/random_source.h"
+#include "replay/scripted_message_box.h"
+#include "shell/input.h"
+#include "shell/shell.h"
+
+// Puts a session of the real program on record as a replay script that reproduces it exactly:
+// every input the shell took, the ticks between them, every draw of the random source as a
+// queued draw before the command that uses it and every Yes/No answer as a queued answer. At the
+// end of every round and of the program it writes a dump into the script and the state that
+// dump prints into the states stream, so that replaying the script prints exactly those lines.
+//
+// Writing is buffered and checked at each dump and at the end; a stream that fails stops the
+// recording with one line on err, and the game plays on.
+
+namespace quibbet::replay {
+
+class Recorder final : public InputLog, public EventListener {
+ public:
+  // The recorder's random source and message box pass everything through to these.
+  Recorder(RandomSource& random, MessageBox& box, std::ostream& script, std::ostream& states,
+           std::ostream& err);
+  ~Recorder() override;
+  Recorder(const Recorder&) = delete;
+  Recorder& operator=(const Recorder&) = delete;
+
+  // What the shell must be given in place of the program's own, so that draws and answers are
+  // heard.
+  RandomSource& random() { return random_; }
+  MessageBox& box() { return box_; }
+
+  // Starts recording the shell, from the high-score table its game window loads with. Call
+  // before the shell starts.
+  void Attach(Shell& shell);
+  // Writes what is still pending and checks the streams.
+  void Finish();
+  bool recording() const { return recording_; }
+
+  void Took(const Input& input) override;
+  void On(const GameEvent& event) override;
+
+ private:
+  class Draws final : public RandomSource {
+   public:
+    Draws(RandomSource& source, std::vector<float>& heard) : source_(source), heard_(heard) {}
+    float Next() override;
+
+   private:
+    RandomSource& source_;
+    std::vector<float>& heard_;
+  };
+  class Answers final : public MessageBox {
+   public:
+    Answers(MessageBox& box, Recorder& recorder) : box_(box), recorder_(recorder) {}
+    MsgBoxAnswer Show(std::string_view text, std::string_view title, MsgBoxStyle style) override;
+
+   private:
+    MessageBox& box_;
+    Recorder& recorder_;
+  };
+
+  void WriteQueued();
+  void WriteTicks();
+  void WriteInput(const Input& input);
+  void WriteDump();
+  void Check();
+
+  std::vector<float> draws_;           // heard since the last line was written
+  std::vector<float> tickDraws_;       // made by the ticks not yet written
+  std::vector<MsgBoxAnswer> answers_;  // Yes/No answers since the last line was written
+  std::vector<ShownMessage> shown_;    // every box since the last dump
+  std::int64_t ticks_ = 0;
+  bool dumpDue_ = false;
+  bool recording_ = true;
+  Draws random_;
+  Answers box_;
+  const Shell* shell_ = nullptr;
+  std::ostream& script_;
+  std::ostream& states_;
+  std::ostream& err_;
+};
+
+}  // namespace quibbet::replay
