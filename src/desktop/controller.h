@@ -24,7 +24,7 @@ class Controller final : public QObject {
   Q_OBJECT
 
  public:
-  Controller(RandomSource& random, MessageBox& box);
+  Controller(RandomSource& random, MessageBox& box, HighScoreStore& store = KeptInMemory());
 
   // Opens the start-up window.
   void Start();

@@ -4,11 +4,15 @@
 #include <QIcon>
 #include <QStyleFactory>
 #include <cstdio>
+#include <iostream>
 
 #include "common/random_source.h"
 #include "desktop/controller.h"
 #include "desktop/png_resource.h"
 #include "desktop/qt_message_box.h"
+#include "scores/file_store.h"
+#include "storage/high_score_path.h"
+#include "storage/qt_table_file.h"
 
 namespace {
 
@@ -51,7 +55,9 @@ int main(int argc, char** argv) {
 
   quibbet::FixedSeedRandom random;
   quibbet::QtMessageBox box;
-  quibbet::Controller controller(random, box);
+  quibbet::QtTableFile highScoreFile(quibbet::HighScoreFilePath());
+  quibbet::FileStore highScores(highScoreFile, std::cerr);
+  quibbet::Controller controller(random, box, highScores);
   QObject::connect(&controller, &quibbet::Controller::finished, &app, &QApplication::quit,
                    Qt::QueuedConnection);
   controller.Start();

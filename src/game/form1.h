@@ -29,8 +29,9 @@ inline constexpr Twips kForm1OuterHeight = 9495;
 
 class Form1 {
  public:
-  // Creates the window's controls as designed. Loading (Form_Load) starts the first round.
-  Form1(RandomSource& random, MessageBox& box);
+  // Creates the window's controls as designed, the high-score table as the store holds it.
+  // Loading (Form_Load) starts the first round.
+  Form1(RandomSource& random, MessageBox& box, HighScoreStore& store = KeptInMemory());
 
   // Handlers.
   void Form_Load();
@@ -93,6 +94,7 @@ class Form1 {
 
   RandomSource& random_;
   MessageBox& box_;
+  HighScoreStore& store_;
 };
 
 }  // namespace quibbet

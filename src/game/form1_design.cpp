@@ -32,8 +32,8 @@ constexpr std::array<BlockDesign, kBlockCount> kBlocks = {{
 
 }  // namespace
 
-Form1::Form1(RandomSource& random, MessageBox& box)
-    : table(MakeHighScoreTable()), random_(random), box_(box) {
+Form1::Form1(RandomSource& random, MessageBox& box, HighScoreStore& store)
+    : table(MakeHighScoreTable(store.Load())), random_(random), box_(box), store_(store) {
   shpinfo.width = kForm1ScaleWidth;
   shpinfo.height = 735;
   shpinfo.filled = false;

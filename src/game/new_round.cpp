@@ -15,7 +15,7 @@ void Form1::cmdreset_Click() {
 }
 
 void Form1::cmdsubmit_Click() {
-  SubmitScore(table, lblcurrentscore.caption, txtname.text, submitted, box_);
+  SubmitScore(table, lblcurrentscore.caption, txtname.text, submitted, box_, store_);
 }
 
 std::int32_t Form1::RandomBetween(std::int32_t upper, std::int32_t lower) {

@@ -23,7 +23,8 @@ enum class WindowState { kUnloaded, kHidden, kVisible };
 
 class Shell {
  public:
-  Shell(RandomSource& random, MessageBox& box);
+  // The game window keeps its high-score table in store.
+  Shell(RandomSource& random, MessageBox& box, HighScoreStore& store = KeptInMemory());
 
   // The program starts by loading and showing its start-up window, the main menu.
   void Start();
@@ -76,6 +77,7 @@ class Shell {
 
   RandomSource& random_;
   MessageBox& box_;
+  HighScoreStore& store_;
   std::optional<Form1> form1_;
   std::optional<Form2> form2_;
   std::optional<Frmhelp> frmhelp_;

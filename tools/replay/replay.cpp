@@ -9,7 +9,7 @@
 
 namespace quibbet::replay {
 
-Replay::Replay(std::ostream& out) : shell_(random_, box_), out_(out) {
+Replay::Replay(std::ostream& out, HighScoreStore& store) : shell_(random_, box_, store), out_(out) {
   shell_.Start();
 }
 
