@@ -27,7 +27,7 @@ HighScoreTable MakeHighScoreTable(const HighScoreRows& rows) {
   return table;
 }
 
-HighScoreRows RowsOf(const HighScoreTable& table) {
+HighScoreRows ShownRows(const HighScoreTable& table) {
   HighScoreRows rows;
   for (std::size_t row = 0; row < rows.size(); ++row) {
     rows[row] = {table.lblhighname[row].caption, table.lbluserscore[row].caption};
@@ -44,8 +44,9 @@ void ShowRows(HighScoreTable& table, const HighScoreRows& rows) {
 
 void SubmitScore(HighScoreTable& table, const std::string& finalScore, const std::string& name,
                  Boolean& submitted, MessageBox& box, HighScoreStore& store) {
-  const HighScoreRows rows = store.Submit(
-      RowsOf(table), [&](HighScoreRows& held) { EnterScore(held, finalScore, name, submitted); });
+  const HighScoreRows rows = store.Submit(ShownRows(table), [&](HighScoreRows& held) {
+    EnterScore(held, finalScore, name, submitted);
+  });
   ShowRows(table, rows);
   if (FallsShort(rows, finalScore)) {
     box.Show(kRefusalText, kRefusalTitle, MsgBoxStyle::kOkOnly);

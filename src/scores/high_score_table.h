@@ -24,7 +24,7 @@ struct HighScoreTable {
 HighScoreTable MakeHighScoreTable(const HighScoreRows& rows = DefaultHighScoreRows());
 
 // The names and scores the labels show, and the other way round; the rank texts never change.
-HighScoreRows RowsOf(const HighScoreTable& table);
+HighScoreRows ShownRows(const HighScoreTable& table);
 void ShowRows(HighScoreTable& table, const HighScoreRows& rows);
 
 inline constexpr std::string_view kRefusalText = "FAIL! Score not good enough for highscores list.";

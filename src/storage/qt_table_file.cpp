@@ -1,21 +1,25 @@
 #include "storage/qt_table_file.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QThread>
 
 namespace quibbet {
 
 namespace {
 
-// A copy of the game holds the lock for a read and a write of a small file. One that holds it
-// far longer has hung, and a lock left by a copy that died is taken over at once (QLockFile
-// knows its process is gone).
-constexpr int kStaleLockMs = 10'000;
-// How long a submission waits for another copy before the entry is kept in memory only.
-constexpr int kLockWaitMs = 3'000;
+// A submission waits a little longer than a lock takes to count as abandoned, so that such a
+// lock never costs an entry; the window does not answer meanwhile, which takes a kill at the
+// wrong microsecond.
+constexpr std::chrono::milliseconds kLockWaitBeyondAbandoned{1'000};
+// QLockFile's own wait sleeps ever longer between tries, and would lose every try to a copy that
+// takes the lock again soon after it gives it back.
+constexpr unsigned long kLockRetryMs = 5;
 // Bad files moved aside within one second get numbered names; after this many, something is
 // badly wrong and the file stays where it is.
 constexpr int kMaxAsideNames = 100;
@@ -43,8 +47,9 @@ std::string LockProblem(QLockFile::LockError error) {
 
 }  // namespace
 
-QtTableFile::QtTableFile(const QString& path) : path_(path), lock_(path + QStringLiteral(".lock")) {
-  lock_.setStaleLockTime(kStaleLockMs);
+QtTableFile::QtTableFile(const QString& path, std::chrono::milliseconds abandonedLockAge)
+    : path_(path), lock_(path + QStringLiteral(".lock")) {
+  lock_.setStaleLockTime(abandonedLockAge);
 }
 
 std::string QtTableFile::Name() const {
@@ -70,8 +75,12 @@ TableFile::Outcome QtTableFile::Lock(bool makeFolder) {
       return made;
     }
   }
-  if (!lock_.tryLock(kLockWaitMs)) {
-    return {false, LockProblem(lock_.error())};
+  const QDeadlineTimer deadline(lock_.staleLockTimeAsDuration() + kLockWaitBeyondAbandoned);
+  while (!lock_.tryLock()) {
+    if (lock_.error() != QLockFile::LockFailedError || deadline.hasExpired()) {
+      return {false, LockProblem(lock_.error())};
+    }
+    QThread::msleep(kLockRetryMs);
   }
   return {true, {}};
 }
@@ -95,7 +104,22 @@ TableFile::Contents QtTableFile::Read(std::size_t maxBytes) {
   return {Found::kFile, bytes.toStdString(), {}};
 }
 
+// QSaveFile writes beside the file under a name of six random letters and digits, and a copy
+// killed while writing leaves it there. Every write is made under the lock, so any such file
+// found then is abandoned.
+void QtTableFile::RemoveAbandonedCopies() const {
+  static const QRegularExpression kRandomSuffix(QStringLiteral("^[A-Za-z0-9]{6}$"));
+  const QFileInfo info(path_);
+  const QStringList pattern{info.fileName() + QStringLiteral(".??????")};
+  for (const QFileInfo& copy : QDir(info.absolutePath()).entryInfoList(pattern, QDir::Files)) {
+    if (kRandomSuffix.match(copy.suffix()).hasMatch()) {
+      QFile::remove(copy.absoluteFilePath());
+    }
+  }
+}
+
 TableFile::Outcome QtTableFile::Write(const std::string& bytes) {
+  RemoveAbandonedCopies();
   QSaveFile file(path_);
   if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(kOwnerOnlyFile) ||
       file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=

@@ -2,6 +2,7 @@
 
 #include <QLockFile>
 #include <QString>
+#include <chrono>
 
 #include "scores/table_file.h"
 
@@ -13,7 +14,14 @@ namespace quibbet {
 
 class QtTableFile final : public TableFile {
  public:
-  explicit QtTableFile(const QString& path);
+  // A copy of the game holds the lock for a read and a write of a small file, a few
+  // milliseconds. A lock left by a copy that died is taken over at once, as QLockFile finds its
+  // process gone, unless the copy died while making it, before it could write its process into
+  // it; such a lock counts as abandoned at this age.
+  static constexpr std::chrono::milliseconds kAbandonedLockAge{4'000};
+
+  explicit QtTableFile(const QString& path,
+                       std::chrono::milliseconds abandonedLockAge = kAbandonedLockAge);
 
   std::string Name() const override;
   Outcome Lock(bool makeFolder) override;
@@ -24,6 +32,7 @@ class QtTableFile final : public TableFile {
 
  private:
   Outcome MakeFolder() const;
+  void RemoveAbandonedCopies() const;
 
   QString path_;
   QLockFile lock_;
