@@ -12,6 +12,8 @@
 namespace quibbet::testing {
 namespace {
 
+using namespace std::string_literals;
+
 // The file system as a test sets it up; it notes every step, so that a test can check that the
 // message box waits until the lock is given back.
 class MemoryTableFile final : public TableFile {
@@ -67,7 +69,7 @@ class StepNotingBox final : public MessageBox {
 HighScoreRows Hostile() {
   HighScoreRows rows = DefaultHighScoreRows();
   rows[0].name = "<b>bold</b> & \"quotes\" \\ /";
-  rows[1].name = std::string("nul\0bell\a\x1b[31m\n\r\t", 19);
+  rows[1].name = "nul\0bell\a\x1b[31m\n\r\t"s;
   rows[2].name = "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xE2\x80\xAEright-to-left\xE2\x80\xAC";
   rows[3].name = "\xF0\x9F\x98\x80 \xEF\xBB\xBF \xE2\x80\xA8";
   rows[4].name = "";

@@ -26,6 +26,7 @@ namespace quibbet::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 constexpr uid_t kNobody = 65534;
 
@@ -52,7 +53,9 @@ struct Copy {
 
 std::string Slurp(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
 }
 
 void Spit(const fs::path& path, const std::string& bytes) {
@@ -285,7 +288,7 @@ TEST_F(Storage, AHugeFileIsMovedAsideWholeAndANewPrivateOneMadeAtTheFirstEntry) 
 }
 
 TEST_F(Storage, HostileNamesComeBackAsTyped) {
-  const std::vector<std::string> names = {std::string("\0nul\x01\x1b[2J\r\n\t\x7f", 12),
+  const std::vector<std::string> names = {"\0nul\x01\x1b[2J\r\n\t\x7f"s,
                                           "\xE2\x80\xAE"
                                           "evil\xE2\x80\xAC \xD7\xA9\xD7\x9C",
                                           "<script>alert(1)</script> &amp; \"}]",
