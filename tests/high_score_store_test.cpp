@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The high-score file and the store that keeps the table in it, over a file in memory.
 
 #include <gtest/gtest.h>

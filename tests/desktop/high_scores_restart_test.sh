@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Quibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program in a real X server keeps a score across a restart: a round ends, a name is
 # typed and submitted, the window is closed with its close box (under openbox), and the program
 # started again shows the same table on its next game-over screen, read from the file.

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Quibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A score entered through the real store is in the table when the game starts again: the replay
 # driver plays the lost-round script (a score of 1) and submits it under "Ann".
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The high-score file on a real disk through the real store, under the faults that must lose
 // nothing: copies of the game killed while writing, two copies submitting at once, a folder that
 // cannot be written, a folder where the file should be, a huge file, hostile names.

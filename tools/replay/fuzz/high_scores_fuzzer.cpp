@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: any bytes, read as the high-score file. The reader either refuses them with
 // a reason or gives five rows that the game writes back byte for byte the same way and reads
 // back unchanged. Anything else is a fault: a crash, a sanitizer report, an exception.
