@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iostream>
 #include <random>
 #include <sstream>
 
@@ -200,11 +201,15 @@ bool SubmitsRising(const fs::path& path, int c, int count) {
     const bool there = std::any_of(rows.begin(), rows.end(), [&](const HighScoreRow& row) {
       return row.score == std::to_string(previous);
     });
-    kept = kept && (previous < 0 || there || std::stoll(rows[kTableRows - 1].score) > previous);
+    if (previous >= 0 && !there && std::stoll(rows[kTableRows - 1].score) < previous) {
+      std::cerr << "copy " << c << " lost its entry " << previous << '\n';
+      kept = false;
+    }
     previous = score;
     // Clicks come apart, if only by a few milliseconds here.
     ::usleep(std::uniform_int_distribution<useconds_t>(0, 5'000)(player));
   }
+  std::cerr << copy.warnings.str();
   return kept && copy.warnings.str().empty();
 }
 
