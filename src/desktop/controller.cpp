@@ -17,7 +17,8 @@ std::size_t IndexOf(Window w) {
 
 }  // namespace
 
-Controller::Controller(RandomSource& random, MessageBox& box) : shell_(random, box) {
+Controller::Controller(RandomSource& random, MessageBox& box, HighScoreStore& store)
+    : shell_(random, box, store) {
   // Qt would quit when the last visible window closes, also while the game window is merely
   // hidden or a message box closes over hidden windows. The rules say when the program ends.
   QGuiApplication::setQuitOnLastWindowClosed(false);

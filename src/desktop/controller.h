@@ -27,7 +27,7 @@ class Controller final : public QObject, private EventListener {
   Q_OBJECT
 
  public:
-  Controller(RandomSource& random, MessageBox& box);
+  Controller(RandomSource& random, MessageBox& box, HighScoreStore& store = KeptInMemory());
 
   // Opens the start-up window.
   void Start();

@@ -16,6 +16,9 @@
 #include "desktop/font_config_warm_up.h"
 #include "desktop/qt_message_box.h"
 #include "replay/recorder.h"
+#include "scores/file_store.h"
+#include "storage/high_score_path.h"
+#include "storage/qt_table_file.h"
 
 namespace {
 
@@ -76,8 +79,10 @@ int main(int argc, char** argv) {
   if (commandLine.record_file) {
     recording = std::make_unique<Recording>(*commandLine.record_file, random, box);
   }
+  quibbet::QtTableFile highScoreFile(quibbet::HighScoreFilePath());
+  quibbet::FileStore highScores(highScoreFile, std::cerr);
   quibbet::Controller controller(recording ? recording->recorder.random() : random,
-                                 recording ? recording->recorder.box() : box);
+                                 recording ? recording->recorder.box() : box, highScores);
   if (recording) {
     recording->recorder.Attach(controller.shell());
   }

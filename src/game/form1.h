@@ -30,8 +30,10 @@ inline constexpr Twips kForm1OuterHeight = 9495;
 
 class Form1 {
  public:
-  // Creates the window's controls as designed. Loading (Form_Load) starts the first round.
-  Form1(RandomSource& random, MessageBox& box, EventListener& events = IgnoredEvents());
+  // Creates the window's controls as designed, the high-score table as the store holds it.
+  // Loading (Form_Load) starts the first round.
+  Form1(RandomSource& random, MessageBox& box, EventListener& events = IgnoredEvents(),
+        HighScoreStore& store = KeptInMemory());
 
   // Handlers.
   void Form_Load();
@@ -95,6 +97,7 @@ class Form1 {
   RandomSource& random_;
   MessageBox& box_;
   EventListener& events_;
+  HighScoreStore& store_;
 };
 
 }  // namespace quibbet

@@ -32,8 +32,12 @@ constexpr std::array<BlockDesign, kBlockCount> kBlocks = {{
 
 }  // namespace
 
-Form1::Form1(RandomSource& random, MessageBox& box, EventListener& events)
-    : table(MakeHighScoreTable()), random_(random), box_(box), events_(events) {
+Form1::Form1(RandomSource& random, MessageBox& box, EventListener& events, HighScoreStore& store)
+    : table(MakeHighScoreTable(store.Load())),
+      random_(random),
+      box_(box),
+      events_(events),
+      store_(store) {
   shpinfo.width = kForm1ScaleWidth;
   shpinfo.height = 735;
   shpinfo.filled = false;

@@ -16,7 +16,7 @@ void Form1::cmdreset_Click() {
 
 void Form1::cmdsubmit_Click() {
   const Submission submission =
-      SubmitScore(table, lblcurrentscore.caption, txtname.text, submitted, box_);
+      SubmitScore(table, lblcurrentscore.caption, txtname.text, submitted, box_, store_);
   if (submission.enteredRow) {
     events_.On({.kind = EventKind::kScoreEntered, .row = *submission.enteredRow});
   }

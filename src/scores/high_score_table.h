@@ -7,13 +7,13 @@
 #include "common/boolean.h"
 #include "common/controls.h"
 #include "common/message_box.h"
+#include "scores/high_score_rows.h"
+#include "scores/high_score_store.h"
 
-// The five-row high-score table of the game-over screen. It exists only as the texts of fifteen
-// labels on the game window; row 0 is the top row and the best score.
+// The five-row high-score table of the game-over screen, as the texts of fifteen labels on the
+// game window; row 0 is the top row and the best score.
 
 namespace quibbet {
-
-inline constexpr int kTableRows = 5;
 
 struct HighScoreTable {
   std::array<Label, kTableRows> lblscorenumber;  // rank texts "1." to "5.", never moved
@@ -21,8 +21,12 @@ struct HighScoreTable {
   std::array<Label, kTableRows> lbluserscore;
 };
 
-// The table as the game window is loaded: five default rows, shown.
-HighScoreTable MakeHighScoreTable();
+// The table as the game window is loaded: the given rows, shown.
+HighScoreTable MakeHighScoreTable(const HighScoreRows& rows = DefaultHighScoreRows());
+
+// The names and scores the labels show, and the other way round; the rank texts never change.
+HighScoreRows ShownRows(const HighScoreTable& table);
+void ShowRows(HighScoreTable& table, const HighScoreRows& rows);
 
 inline constexpr std::string_view kRefusalText = "FAIL! Score not good enough for highscores list.";
 inline constexpr std::string_view kRefusalTitle = "Error";
@@ -32,10 +36,12 @@ struct Submission {
   bool refused = false;
 };
 
-// A click on "Submit Score": enters finalScore under name at the first row, from the top, whose
-// score is at most the final score, unless a score was already submitted; then refuses with a
-// message when the final score is below the last row.
+// A click on "Submit Score": enters finalScore under name into the table the store holds now
+// (see EnterScore), shows the store's table, then refuses with a message when the final score
+// is below the last row. The store is done before the message shows, so another copy of the
+// game never waits on a player reading it.
 Submission SubmitScore(HighScoreTable& table, const std::string& finalScore,
-                       const std::string& name, Boolean& submitted, MessageBox& box);
+                       const std::string& name, Boolean& submitted, MessageBox& box,
+                       HighScoreStore& store = KeptInMemory());
 
 }  // namespace quibbet

@@ -2,7 +2,8 @@
 
 namespace quibbet {
 
-Shell::Shell(RandomSource& random, MessageBox& box) : random_(random), box_(box) {}
+Shell::Shell(RandomSource& random, MessageBox& box, HighScoreStore& store)
+    : random_(random), box_(box), store_(store) {}
 
 void Shell::Start() {
   Show(Window::kForm2);
@@ -35,7 +36,7 @@ void Shell::Load(Window w) {
   slot(w).visible = false;
   switch (w) {
     case Window::kForm1:
-      form1_.emplace(random_, box_, events_);
+      form1_.emplace(random_, box_, events_, store_);
       PutStoredRows();
       events_.On({EventKind::kWindowLoaded, w});
       form1_->Form_Load();

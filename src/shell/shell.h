@@ -29,7 +29,8 @@ enum class WindowState { kUnloaded, kHidden, kVisible };
 
 class Shell {
  public:
-  Shell(RandomSource& random, MessageBox& box);
+  // The game window keeps its high-score table in store.
+  Shell(RandomSource& random, MessageBox& box, HighScoreStore& store = KeptInMemory());
 
   // The program starts by loading and showing its start-up window, the main menu.
   void Start();
@@ -109,6 +110,7 @@ class Shell {
 
   RandomSource& random_;
   MessageBox& box_;
+  HighScoreStore& store_;
   EventHub events_;
   InputLog* log_ = nullptr;
   std::optional<Form1> form1_;

@@ -1,11 +1,36 @@
 // quibbet-replay: runs the game's windows from a script on standard input and prints the state
-// at each dump on standard output.
+// at each dump on standard output. With --high-scores FILE the game window keeps its high-score
+// table in FILE, as the desktop program keeps its own.
 
 #include <iostream>
+#include <string_view>
 
 #include "replay/run.h"
+#ifdef QUIBBET_REPLAY_HIGH_SCORES
+#include "scores/file_store.h"
+#include "storage/qt_table_file.h"
+#endif
 
-int main() {
+namespace {
+
+constexpr int kUsageError = 2;
+
+}  // namespace
+
+int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
-  return quibbet::replay::Run(std::cin, std::cout, std::cerr);
+  if (argc == 1) {
+    return quibbet::replay::Run(std::cin, std::cout, std::cerr);
+  }
+#ifdef QUIBBET_REPLAY_HIGH_SCORES
+  if (argc == 3 && std::string_view(argv[1]) == "--high-scores") {
+    quibbet::QtTableFile file(QString::fromLocal8Bit(argv[2]));
+    quibbet::FileStore store(file, std::cerr);
+    return quibbet::replay::Run(std::cin, std::cout, std::cerr, store);
+  }
+  std::cerr << "usage: quibbet-replay [--high-scores FILE] < SCRIPT\n";
+#else
+  std::cerr << "usage: quibbet-replay < SCRIPT\n";
+#endif
+  return kUsageError;
 }

@@ -47,7 +47,7 @@ std::string Refusal(const Input& input, InputResult result) {
 
 }  // namespace
 
-Replay::Replay(std::ostream& out) : shell_(random_, box_), out_(out) {
+Replay::Replay(std::ostream& out, HighScoreStore& store) : shell_(random_, box_, store), out_(out) {
   shell_.Start();
 }
 

@@ -15,7 +15,7 @@ namespace quibbet::replay {
 class Replay {
  public:
   // Starts the program: the main menu is loaded and shown. Dumps go to out.
-  explicit Replay(std::ostream& out);
+  explicit Replay(std::ostream& out, HighScoreStore& store = KeptInMemory());
 
   // Throws ScriptError when the command is impossible in the current state.
   void Execute(const Command& command);

@@ -14,8 +14,8 @@ constexpr int kScriptFailed = 2;
 
 }  // namespace
 
-int Run(std::istream& script, std::ostream& out, std::ostream& err) {
-  Replay replay(out);
+int Run(std::istream& script, std::ostream& out, std::ostream& err, HighScoreStore& store) {
+  Replay replay(out, store);
   std::string line;
   for (long number = 1; std::getline(script, line); ++number) {
     try {

@@ -3,11 +3,14 @@
 #include <istream>
 #include <ostream>
 
+#include "scores/high_score_store.h"
+
 namespace quibbet::replay {
 
 // Runs a whole script: one JSON line on out for each dump. Returns 0 when every line ran; on the
 // first malformed or impossible command, writes "line N: reason" on err and returns 2, keeping
-// what was already written.
-int Run(std::istream& script, std::ostream& out, std::ostream& err);
+// what was already written. The game window keeps its high-score table in store.
+int Run(std::istream& script, std::ostream& out, std::ostream& err,
+        HighScoreStore& store = KeptInMemory());
 
 }  // namespace quibbet::replay

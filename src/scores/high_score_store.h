@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <functional>
+
+#include "scores/high_score_rows.h"
+
+// Where the high-score table lives between loads of the game window. Every submission goes
+// through the store, so that a store shared by several copies of the game can make it against
+// the table as it stands at that moment.
+
+namespace quibbet {
+
+class HighScoreStore {
+ public:
+  using Submission = std::function<void(HighScoreRows&)>;
+
+  virtual ~HighScoreStore() = default;
+  // The table the game window shows when it is loaded.
+  virtual HighScoreRows Load() = 0;
+  // Runs submit on the table as the store holds it now (on shown when it holds none it can
+  // use), keeps the result, and returns the table to show.
+  virtual HighScoreRows Submit(const HighScoreRows& shown, const Submission& submit) = 0;
+};
+
+// The store of a game that keeps nothing: the default rows at every load, and every submission
+// made against the table on screen. It holds no state, so one serves every window.
+HighScoreStore& KeptInMemory();
+
+}  // namespace quibbet

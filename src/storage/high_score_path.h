@@ -1,0 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+namespace quibbet {
+
+// $XDG_DATA_HOME/quibbet/high-scores.json, ~/.local/share/quibbet/high-scores.json by default.
+QString HighScoreFilePath();
+
+}  // namespace quibbet

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+#include <chrono>
+
+#include "scores/table_file.h"
+
+// The high-score file on a local disk, through Qt Core: QSaveFile writes it whole or not at all,
+// QLockFile beside it keeps copies of the game from changing it at the same time. Only its
+// owner may read it: the file is made with mode 0600, its folder with mode 0700.
+
+namespace quibbet {
+
+class QtTableFile final : public TableFile {
+ public:
+  // A copy of the game holds the lock for a read and a write of a small file, a few
+  // milliseconds. A lock left by a copy that died is taken over at once, as QLockFile finds its
+  // process gone, unless the copy died while making it, before it could write its process into
+  // it; such a lock counts as abandoned at this age.
+  static constexpr std::chrono::milliseconds kAbandonedLockAge{4'000};
+
+  explicit QtTableFile(const QString& path,
+                       std::chrono::milliseconds abandonedLockAge = kAbandonedLockAge);
+
+  std::string Name() const override;
+  Outcome Lock(bool makeFolder) override;
+  void Unlock() override;
+  Contents Read(std::size_t maxBytes) override;
+  Outcome Write(const std::string& bytes) override;
+  Outcome MoveAside() override;
+
+ private:
+  Outcome MakeFolder() const;
+  void RemoveAbandonedCopies() const;
+
+  QString path_;
+  QLockFile lock_;
+};
+
+}  // namespace quibbet

@@ -1,0 +1,253 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The high-score file and the store that keeps the table in it, over a file in memory.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "scores/file_store.h"
+#include "scores/high_score_file.h"
+#include "scores/high_score_table.h"
+#include "test_support.h"
+
+namespace quibbet::testing {
+namespace {
+
+using namespace std::string_literals;
+
+// The file system as a test sets it up; it notes every step, so that a test can check that the
+// message box waits until the lock is given back.
+class MemoryTableFile final : public TableFile {
+ public:
+  std::string Name() const override { return "scores.json"; }
+  Outcome Lock(bool) override { return Note("lock", {lockable, "held elsewhere"}); }
+  void Unlock() override { steps.push_back("unlock"); }
+  Contents Read(std::size_t maxBytes) override {
+    steps.push_back("read");
+    if (!bytes) {
+      return {unreadable ? Found::kUnreadable : Found::kNone, {}, "no permission"};
+    }
+    return {Found::kFile, bytes->substr(0, maxBytes), {}};
+  }
+  Outcome Write(const std::string& text) override {
+    if (writable) {
+      bytes = text;
+    }
+    return Note("write", {writable, "disk full"});
+  }
+  Outcome MoveAside() override {
+    aside = bytes;
+    bytes.reset();
+    return Note("move", {true, "scores.json.bad"});
+  }
+
+  std::optional<std::string> bytes;
+  std::optional<std::string> aside;
+  bool unreadable = false;
+  bool lockable = true;
+  bool writable = true;
+  std::vector<std::string> steps;
+
+ private:
+  Outcome Note(const char* step, Outcome outcome) {
+    steps.push_back(step);
+    return outcome;
+  }
+};
+
+class StepNotingBox final : public MessageBox {
+ public:
+  explicit StepNotingBox(std::vector<std::string>& steps) : steps_(steps) {}
+  MsgBoxAnswer Show(std::string_view, std::string_view, MsgBoxStyle) override {
+    steps_.push_back("box");
+    return MsgBoxAnswer::kOk;
+  }
+
+ private:
+  std::vector<std::string>& steps_;
+};
+
+HighScoreRows Hostile() {
+  HighScoreRows rows = DefaultHighScoreRows();
+  rows[0].name = "<b>bold</b> & \"quotes\" \\ /";
+  rows[1].name = "nul\0bell\a\x1b[31m\n\r\t"s;
+  rows[2].name = "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xE2\x80\xAEright-to-left\xE2\x80\xAC";
+  rows[3].name = "\xF0\x9F\x98\x80 \xEF\xBB\xBF \xE2\x80\xA8";
+  rows[4].name = "";
+  return rows;
+}
+
+TEST(HighScoreFile, WhatIsWrittenReadsBackExactly) {
+  for (const HighScoreRows& rows : {DefaultHighScoreRows(), Hostile()}) {
+    EXPECT_EQ(ParseHighScoreFile(HighScoreFileText(rows)).rows, rows);
+  }
+  HighScoreRows extremes = DefaultHighScoreRows();
+  extremes[0] = {std::string(kMaxNameUtf16Units - 1, 'a') + "\xC3\xA9", "2147483647"};
+  extremes[4].score = "0";
+  EXPECT_EQ(ParseHighScoreFile(HighScoreFileText(extremes)).rows, extremes);
+
+  // What the name box could never hold is made storable rather than lost.
+  HighScoreRows odd = DefaultHighScoreRows();
+  odd[0].name = std::string(kMaxNameUtf16Units - 1, 'a') + "\xF0\x9F\x98\x80";  // one unit over
+  odd[1].name = "bad \xFF byte";
+  const auto read = ParseHighScoreFile(HighScoreFileText(odd)).rows;
+  ASSERT_TRUE(read);
+  EXPECT_EQ((*read)[0].name, std::string(kMaxNameUtf16Units - 1, 'a'));
+  EXPECT_EQ((*read)[1].name, "bad \xEF\xBF\xBD byte");
+}
+
+std::string File(const std::string& rows) {
+  return "{\"format\": 1, \"table\": [" + rows + "]}";
+}
+
+const std::string kFourRows =
+    R"({"name": "a", "score": 9}, {"name": "b", "score": 8}, {"name": "c", "score": 7},
+       {"name": "d", "score": 6})";
+
+TEST(HighScoreFile, AnythingButExactlyATableIsRefusedWhole) {
+  const std::string good = File(kFourRows + R"(, {"name": "e", "score": 5})");
+  ASSERT_TRUE(ParseHighScoreFile(good).rows);
+  const std::string bad[] = {
+      "",
+      "not json",
+      "[]",
+      good + "x",
+      good + "{}",
+      R"({"format": 2, "table": [])" + good.substr(good.find('[') + 1),
+      R"({"format": 1, "format": 1, "table": [])" + good.substr(good.find('[') + 1),
+      R"({"format": 1.0, "table": [])" + good.substr(good.find('[') + 1),
+      R"({"format": 1, "extra": 0, "table": [])" + good.substr(good.find('[') + 1),
+      File(kFourRows),
+      File(kFourRows + R"(, {"name": "e", "score": 5}, {"name": "f", "score": 4})"),
+      File(kFourRows + R"(, {"name": "e", "score": -1})"),
+      File(kFourRows + R"(, {"name": "e", "score": 5.0})"),
+      File(kFourRows + R"(, {"name": "e", "score": 5e0})"),
+      File(kFourRows + R"(, {"name": "e", "score": "5"})"),
+      File(kFourRows + R"(, {"name": 5, "score": 5})"),
+      File(kFourRows + R"(, {"name": "e", "score": 5, "score": 5})"),
+      File(kFourRows + R"(, {"name": "e", "score": 5, "when": 0})"),
+      File(kFourRows + R"(, {"name": "e", "score": 10})"),  // below a smaller score
+      File(R"({"name": "a", "score": 2147483648})" + kFourRows.substr(kFourRows.find(','))),
+      File(kFourRows + R"(, {"name": "e\ud800", "score": 5})"),
+      File(kFourRows + ", {\"name\": \"\xC3\", \"score\": 5}"),
+      File(kFourRows + R"(, {"name": ")" + std::string(kMaxNameUtf16Units + 1, 'e') +
+           R"(", "score": 5})"),
+      good + std::string(kMaxHighScoreFileBytes, ' '),
+  };
+  for (const std::string& file : bad) {
+    const ParsedHighScores parsed = ParseHighScoreFile(file);
+    EXPECT_FALSE(parsed.rows) << file.substr(0, 200);
+    EXPECT_FALSE(parsed.problem.empty());
+  }
+}
+
+class StoreStory : public ::testing::Test {
+ protected:
+  // A click on Submit Score with the table of a game window loaded from the store.
+  void Submit(const std::string& score, const std::string& name) {
+    SubmitScore(table, score, name, submitted, box, store);
+  }
+  std::vector<std::string> WarningLines() const {
+    std::vector<std::string> lines;
+    std::istringstream in(warnings.str());
+    for (std::string line; std::getline(in, line);) {
+      lines.push_back(line);
+    }
+    return lines;
+  }
+
+  MemoryTableFile file;
+  std::ostringstream warnings;
+  FileStore store{file, warnings};
+  HighScoreTable table = MakeHighScoreTable(store.Load());
+  Boolean submitted = kFalse;
+  StepNotingBox box{file.steps};
+};
+
+TEST_F(StoreStory, TheFileIsMadeAtTheFirstEntryAndEveryEntryGoesAgainstItUnderTheLock) {
+  EXPECT_EQ(ShownRows(table), DefaultHighScoreRows());
+  Submit("10", "Low");  // refused: nothing to write
+  EXPECT_FALSE(file.bytes);
+
+  // Meanwhile another copy of the game entered a score the table on screen does not show.
+  HighScoreRows other = DefaultHighScoreRows();
+  other[0] = {"Other", "300"};
+  file.bytes = HighScoreFileText(other);
+  file.steps.clear();
+  Submit("200", "Ann");
+  EXPECT_EQ(file.steps, (std::vector<std::string>{"lock", "read", "write", "unlock"}));
+  const HighScoreRows both = *ParseHighScoreFile(*file.bytes).rows;
+  EXPECT_EQ(both[0], (HighScoreRow{"Other", "300"}));
+  EXPECT_EQ(both[1], (HighScoreRow{"Ann", "200"}));
+  EXPECT_EQ(ShownRows(table), both);
+
+  // A score that the table on screen would take, but the file's no longer does, is refused,
+  // with the message only once the lock is given back.
+  HighScoreRows full = both;
+  for (HighScoreRow& row : full) {
+    row.score = "500";
+  }
+  file.bytes = HighScoreFileText(full);
+  file.steps.clear();
+  submitted = kFalse;
+  Submit("400", "Bo");
+  EXPECT_EQ(file.steps, (std::vector<std::string>{"lock", "read", "unlock", "box"}));
+  EXPECT_EQ(ShownRows(table), full);
+  EXPECT_TRUE(warnings.str().empty());
+}
+
+TEST_F(StoreStory, ABadFileIsMovedAsideWholeAndTheGameStartsFromTheDefaultRows) {
+  const std::string bad = File(kFourRows);
+  file.bytes = bad;
+  EXPECT_EQ(store.Load(), DefaultHighScoreRows());
+  EXPECT_EQ(file.aside, bad);
+  ASSERT_EQ(WarningLines().size(), 1u);
+  EXPECT_EQ(WarningLines()[0],
+            "quibbet: scores.json is not a high-score table (the table is not five rows); moved "
+            "it to scores.json.bad and started from the default table");
+
+  // Found at a submission, it is moved aside too, and the entry is written in its place.
+  file.bytes = std::string(kMaxHighScoreFileBytes * 10, '{');
+  Submit("200", "Ann");
+  EXPECT_EQ((*ParseHighScoreFile(*file.bytes).rows)[0], (HighScoreRow{"Ann", "200"}));
+}
+
+TEST_F(StoreStory, WhenTheFileCannotBeWrittenPlayGoesOnWithTheTableInMemory) {
+  file.writable = false;
+  Submit("200", "Ann");
+  EXPECT_EQ(ShownRows(table)[0], (HighScoreRow{"Ann", "200"}));
+  EXPECT_TRUE(IsTrue(submitted));
+  submitted = kFalse;
+  Submit("150", "Bo");  // built on the table on screen, which holds Ann
+  EXPECT_EQ(ShownRows(table)[1], (HighScoreRow{"Bo", "150"}));
+  EXPECT_EQ(WarningLines(),
+            (std::vector<std::string>{"quibbet: cannot write scores.json (disk full); the high "
+                                      "scores are kept in memory only"}));
+
+  // Once the disk takes it again, the file catches up with the screen.
+  file.writable = true;
+  submitted = kFalse;
+  Submit("130", "Cy");
+  EXPECT_EQ(ParseHighScoreFile(*file.bytes).rows, ShownRows(table));
+  EXPECT_EQ(ShownRows(table)[0].name, "Ann");
+}
+
+TEST_F(StoreStory, AFileThatCannotBeReadOrLockedIsNeverWrittenOver) {
+  file.unreadable = true;
+  Submit("200", "Ann");
+  file.unreadable = false;
+  file.lockable = false;
+  file.bytes = "unread";  // not moved aside either: another copy may be writing it
+  submitted = kFalse;
+  Submit("300", "Bo");
+  EXPECT_EQ(file.bytes, "unread");
+  EXPECT_FALSE(file.aside);
+  EXPECT_EQ(ShownRows(table)[0].name, "Bo");
+  EXPECT_EQ(ShownRows(table)[1].name, "Ann");
+  EXPECT_EQ(WarningLines().size(), 1u);
+}
+
+}  // namespace
+}  // namespace quibbet::testing
