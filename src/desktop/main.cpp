@@ -41,8 +41,11 @@ QIcon GameIcon() {
 
 // A recording of the session: the script in the file, the states its dumps print beside it.
 struct Recording {
-  Recording(const std::string& file, quibbet::RandomSource& random, quibbet::MessageBox& box)
-      : script(file), states(file + ".jsonl"), recorder(random, box, script, states, std::cerr) {}
+  Recording(const std::string& file, quibbet::RandomSource& random, quibbet::MessageBox& box,
+            quibbet::HighScoreStore& store)
+      : script(file),
+        states(file + ".jsonl"),
+        recorder(random, box, script, states, std::cerr, store) {}
 
   std::ofstream script;
   std::ofstream states;
@@ -75,14 +78,15 @@ int main(int argc, char** argv) {
 
   quibbet::FixedSeedRandom random;
   quibbet::QtMessageBox box;
-  std::unique_ptr<Recording> recording;
-  if (commandLine.record_file) {
-    recording = std::make_unique<Recording>(*commandLine.record_file, random, box);
-  }
   quibbet::QtTableFile highScoreFile(quibbet::HighScoreFilePath());
   quibbet::FileStore highScores(highScoreFile, std::cerr);
+  std::unique_ptr<Recording> recording;
+  if (commandLine.record_file) {
+    recording = std::make_unique<Recording>(*commandLine.record_file, random, box, highScores);
+  }
   quibbet::Controller controller(recording ? recording->recorder.random() : random,
-                                 recording ? recording->recorder.box() : box, highScores);
+                                 recording ? recording->recorder.box() : box,
+                                 recording ? recording->recorder.store() : highScores);
   if (recording) {
     recording->recorder.Attach(controller.shell());
   }

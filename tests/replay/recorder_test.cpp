@@ -1,5 +1,6 @@
-// A session put on record replays to the states it recorded, and a recording that cannot be
-// written stops without stopping the game.
+// A session put on record replays to the states it recorded, also when another copy of the game
+// changes the table on disk meanwhile, and a recording that cannot be written stops without
+// stopping the game.
 
 #include "replay/recorder.h"
 
@@ -16,7 +17,8 @@ namespace {
 
 // A session of the program as a front end drives it, recorded.
 struct RecordedSession {
-  explicit RecordedSession(std::ostream& script) : recorder(random, box, script, states, err) {
+  explicit RecordedSession(std::ostream& script, HighScoreStore& store = KeptInMemory())
+      : recorder(random, box, script, states, err, store) {
     recorder.Attach(shell);
     shell.Start();
   }
@@ -37,7 +39,26 @@ struct RecordedSession {
   std::ostringstream states;
   std::ostringstream err;
   Recorder recorder;
-  Shell shell{recorder.random(), recorder.box()};
+  Shell shell{recorder.random(), recorder.box(), recorder.store()};
+};
+
+// The table on disk as this copy finds it: changed by another copy before the game window loads,
+// and again before this copy's score goes in.
+class SharedTable final : public HighScoreStore {
+ public:
+  HighScoreRows Load() override { return disk_; }
+  HighScoreRows Submit(const HighScoreRows& /*shown*/, const Submission& submit) override {
+    disk_[4] = {"Other copy", "3"};
+    submit(disk_);
+    return disk_;
+  }
+
+ private:
+  HighScoreRows disk_ = [] {
+    HighScoreRows rows = DefaultHighScoreRows();
+    rows[0] = {"Bea", "900"};
+    return rows;
+  }();
 };
 
 TEST(Recorder, ASessionReplaysToTheStatesItRecorded) {
@@ -69,6 +90,25 @@ TEST(Recorder, ASessionReplaysToTheStatesItRecorded) {
   EXPECT_TRUE(script.str().starts_with("row 1 125 Zell\nrow 2 115 Harrowin\n"));
   EXPECT_NE(script.str().find("\nkey 32\n"), std::string::npos);
   EXPECT_NE(script.str().find("\nanswer 7\n"), std::string::npos);
+}
+
+TEST(Recorder, TablesAnotherCopyWroteAreInTheScript) {
+  std::ostringstream script;
+  SharedTable disk;
+  RecordedSession session(script, disk);
+  session.shell.Click(Control::kCmdplay);
+  session.PlayARound();
+  session.shell.TypeName("Ann");
+  session.shell.Click(Control::kCmdsubmit);
+  session.shell.Close(Window::kForm1);
+  session.recorder.Finish();
+
+  const ScriptResult replayed = RunScript(script.str());
+  EXPECT_EQ(replayed.exitCode, 0) << replayed.err;
+  EXPECT_EQ(replayed.out, session.states.str());
+  EXPECT_NE(script.str().find("\nrow 1 900 Bea\n"), std::string::npos)
+      << script.str().substr(0, 300);
+  EXPECT_NE(script.str().find("\nrow 5 3 Other copy\n"), std::string::npos);
 }
 
 TEST(Recorder, AFileThatCannotBeWrittenStopsTheRecordingAndNotTheGame) {

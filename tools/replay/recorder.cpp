@@ -5,7 +5,7 @@
 
 #include "replay/state_json.h"
 #include "replay/window_names.h"
-#include "scores/high_score_table.h"
+#include "scores/high_score_rows.h"
 
 namespace quibbet::replay {
 
@@ -33,10 +33,15 @@ struct InputLine {
   }
 };
 
-// A script line ends at a line break, so a name holding one cannot be written as typed.
+// A script line ends at a line break, so a name holding one cannot be written as it stands.
 bool FitsOnALine(const Input& input) {
-  const auto* text = std::get_if<TextInput>(&input);
-  return text == nullptr || text->text.find_first_of("\r\n") == std::string::npos;
+  const std::string* name = nullptr;
+  if (const auto* text = std::get_if<TextInput>(&input)) {
+    name = &text->text;
+  } else if (const auto* row = std::get_if<RowInput>(&input)) {
+    name = &row->name;
+  }
+  return name == nullptr || name->find_first_of("\r\n") == std::string::npos;
 }
 
 }  // namespace
@@ -57,9 +62,30 @@ MsgBoxAnswer Recorder::Answers::Show(std::string_view text, std::string_view tit
   return answer;
 }
 
+HighScoreRows Recorder::Tables::Load() {
+  const HighScoreRows rows = store_.Load();
+  recorder_.QueueRows(rows);
+  return rows;
+}
+
+HighScoreRows Recorder::Tables::Submit(const HighScoreRows& shown, const Submission& submit) {
+  const HighScoreRows rows = store_.Submit(shown, [&](HighScoreRows& held) {
+    recorder_.QueueRows(held);
+    submit(held);
+  });
+  recorder_.scriptRows_ = rows;
+  return rows;
+}
+
 Recorder::Recorder(RandomSource& random, MessageBox& box, std::ostream& script,
-                   std::ostream& states, std::ostream& err)
-    : random_(random, draws_), box_(box, *this), script_(script), states_(states), err_(err) {}
+                   std::ostream& states, std::ostream& err, HighScoreStore& store)
+    : scriptRows_(DefaultHighScoreRows()),
+      random_(random, draws_),
+      box_(box, *this),
+      store_(store, *this),
+      script_(script),
+      states_(states),
+      err_(err) {}
 
 Recorder::~Recorder() {
   Finish();
@@ -69,9 +95,9 @@ void Recorder::Attach(Shell& shell) {
   shell_ = &shell;
   shell.Listen(*this);
   shell.SetInputLog(this);
-  const HighScoreTable table = MakeHighScoreTable();
   for (int row = 0; row < kTableRows; ++row) {
-    WriteInput(RowInput{row, table.lbluserscore[row].caption, table.lblhighname[row].caption});
+    const HighScoreRow& entry = scriptRows_[static_cast<std::size_t>(row)];
+    WriteInput(RowInput{row, entry.score, entry.name});
   }
   Check();
 }
@@ -100,8 +126,7 @@ void Recorder::Took(const Input& input) {
   } else {
     WriteTicks();
     if (!FitsOnALine(input)) {
-      err_ << "quibbet: recording stopped: a typed name holds a line break\n";
-      recording_ = false;
+      StopOnLineBreak();
       return;
     }
     WriteInput(input);
@@ -112,8 +137,26 @@ void Recorder::Took(const Input& input) {
   }
 }
 
-// The draws and answers the next command uses, queued just before it.
+void Recorder::QueueRows(const HighScoreRows& rows) {
+  for (int row = 0; row < kTableRows; ++row) {
+    const HighScoreRow& entry = rows[static_cast<std::size_t>(row)];
+    if (!FitsOnALine(RowInput{row, entry.score, entry.name})) {
+      StopOnLineBreak();
+      return;
+    }
+    if (entry != scriptRows_[static_cast<std::size_t>(row)]) {
+      rows_.push_back(RowInput{row, entry.score, entry.name});
+    }
+  }
+  scriptRows_ = rows;
+}
+
+// The table rows, draws and answers the next command uses, queued just before it.
 void Recorder::WriteQueued() {
+  for (const RowInput& row : std::exchange(rows_, {})) {
+    std::visit(InputLine{script_}, Input{row});
+    script_ << '\n';
+  }
   if (!draws_.empty()) {
     script_ << "rand";
     for (float r : draws_) {
@@ -153,6 +196,11 @@ void Recorder::WriteDump() {
   script_.flush();
   states_.flush();
   Check();
+}
+
+void Recorder::StopOnLineBreak() {
+  err_ << "quibbet: recording stopped: a name holds a line break\n";
+  recording_ = false;
 }
 
 void Recorder::Check() {

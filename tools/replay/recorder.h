@@ -9,6 +9,7 @@
 #include "common/message_box.h"
 #include "common/random_source.h"
 #include "replay/scripted_message_box.h"
+#include "scores/high_score_store.h"
 #include "shell/input.h"
 #include "shell/shell.h"
 
@@ -25,9 +26,10 @@ namespace quibbet::replay {
 
 class Recorder final : public InputLog, public EventListener {
  public:
-  // The recorder's random source and message box pass everything through to these.
+  // The recorder's random source, message box and high-score store pass everything through to
+  // these.
   Recorder(RandomSource& random, MessageBox& box, std::ostream& script, std::ostream& states,
-           std::ostream& err);
+           std::ostream& err, HighScoreStore& store = KeptInMemory());
   ~Recorder() override;
   Recorder(const Recorder&) = delete;
   Recorder& operator=(const Recorder&) = delete;
@@ -36,6 +38,7 @@ class Recorder final : public InputLog, public EventListener {
   // heard.
   RandomSource& random() { return random_; }
   MessageBox& box() { return box_; }
+  HighScoreStore& store() { return store_; }
 
   // Starts recording the shell, from the high-score table its game window loads with. Call
   // before the shell starts.
@@ -67,21 +70,39 @@ class Recorder final : public InputLog, public EventListener {
     Recorder& recorder_;
   };
 
+  // Hears the tables the store reads, which another copy of the game may have changed: one that
+  // differs from the table the script holds goes into the script as row lines.
+  class Tables final : public HighScoreStore {
+   public:
+    Tables(HighScoreStore& store, Recorder& recorder) : store_(store), recorder_(recorder) {}
+    HighScoreRows Load() override;
+    HighScoreRows Submit(const HighScoreRows& shown, const Submission& submit) override;
+
+   private:
+    HighScoreStore& store_;
+    Recorder& recorder_;
+  };
+
+  void QueueRows(const HighScoreRows& rows);
   void WriteQueued();
   void WriteTicks();
   void WriteInput(const Input& input);
   void WriteDump();
+  void StopOnLineBreak();
   void Check();
 
   std::vector<float> draws_;           // heard since the last line was written
   std::vector<float> tickDraws_;       // made by the ticks not yet written
   std::vector<MsgBoxAnswer> answers_;  // Yes/No answers since the last line was written
+  std::vector<RowInput> rows_;         // table rows read since the last line was written
+  HighScoreRows scriptRows_;           // the table as the script has it
   std::vector<ShownMessage> shown_;    // every box since the last dump
   std::int64_t ticks_ = 0;
   bool dumpDue_ = false;
   bool recording_ = true;
   Draws random_;
   Answers box_;
+  Tables store_;
   const Shell* shell_ = nullptr;
   std::ostream& script_;
   std::ostream& states_;
