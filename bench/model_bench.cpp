@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules on their own: one tick of the game window in each of its kinds, the start of a round
 // and a click on "Submit Score". No toolkit is involved.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pace of play: the real program's windows, timer and tick pacing on Qt's offscreen platform
 // (unless QT_QPA_PLATFORM names another) for ten seconds of a round that no block can end. Every
 // tick's time is recorded; the probe prints the ticks per second, the median, 99th percentile

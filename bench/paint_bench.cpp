@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One whole frame of a window, painted by the program's own views (the window, its shapes and
 // every visible control) into an image, at device pixel ratio 1 and 2. Runs on Qt's offscreen
 // platform unless QT_QPA_PLATFORM names another.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quibbet-replay's throughput: a long script run in-process, counted in game ticks per second.
 // Scripts are read line by line, so besides the ticks themselves this measures the reading and
 // parsing of one line per command.

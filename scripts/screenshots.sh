@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Quibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Takes the screenshots in docs/screenshots: the real program in an X server of its own
 # (Xvfb), driven with xdotool through the menu, the help window, a round and its game-over
 # screen. Scale 1 gives menu.png, help.png, game.png and gameover.png; scale 2

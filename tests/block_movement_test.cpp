@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A block's zig-zag between the info bar's lower edge (735) and the bottom edge (9015).
 
 #include "form1_fixture.h"

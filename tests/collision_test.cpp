@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The square against one block: overlap on rounded edges, and what each colour does.
 
 #include "form1_fixture.h"

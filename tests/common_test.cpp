@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shared helpers: rounding, the number-text conversions and the random draws. Mistakes here
 // shift every collision edge and every block's starting place.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The freeze: armed by the blue block, started by the spacebar, counted down over 250 ticks.
 
 #include "form1_fixture.h"

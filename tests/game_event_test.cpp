@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the program tells its listeners: each situation, the events it gives, in order.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One tick: count, carry the best score, then test and move each block in index order.
 
 #include "form1_fixture.h"

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Quibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The folders of src/ and tools/ form layers: no folder includes from a folder that includes it
 # back, however long the way round. tsort fails on any such loop in the folders' include graph
 # and otherwise prints the folders from the bottom layer up.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The square follows the pointer, with at most one correction: bottom, then right, then info bar.
 
 #include "form1_fixture.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pace of the game comes from the clock: whatever rate the timer fires at, the game gets
 // 62.5 ticks a second, one at a time, and never races to make up for a stall.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Preloaded into a Qt Widgets program: when its first window has painted its first frame, writes
 // the moment (CLOCK_MONOTONIC, in nanoseconds) on standard output and ends the program there.
 

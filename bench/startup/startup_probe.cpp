@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up time and peak memory of the program against the baseline program, side by side.
 //
 //   quibbet_startup_probe RUNS HOOK PROGRAM BASELINE

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Positions and sizes on every window are measured in twips (1/1440 inch) and held in single

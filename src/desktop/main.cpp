@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Quibbet on the desktop: the menu opens, and the rules take it from there.
 
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A block's step along its 45-degree path between the info bar and the bottom edge.
 
 #include "game/form1.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The collision test of the player's square against one block, and the pick-ups.
 
 #include "common/number_text.h"

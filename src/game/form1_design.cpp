@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "game/form1.h"
 
 // The game window as designed: every control at its place, size, look and text.

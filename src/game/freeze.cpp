@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The freeze power-up: the spacebar starts it, the countdown runs it tick by tick.
 
 #include "game/form1.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader is told of each window: the window by its title, every control by its
 // caption or text, the painted player and blocks by what they are and where they lie, and the
 // controls the Tab key visits, in their designed order.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The desktop tests run on Qt's offscreen platform unless QT_QPA_PLATFORM names another, so
 // they give the same results with or without a display and never put windows on a desktop.
 

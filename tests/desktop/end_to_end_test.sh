@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Quibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program in a real X server: Play opens the game window in place of the menu, and the
 # green square is painted where the pointer is.
 set -euo pipefail

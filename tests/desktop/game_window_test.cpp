@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing in the game window: the pointer and the keyboard reach the game's handlers, every
 // tick shows on screen, and what the player types is shown exactly as typed.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows on a scaled screen. ctest runs this program at 100 %, 125 %, 150 % and 200 %
 // (QT_SCALE_FACTOR); at each, what the game paints is painted at the screen's own resolution:
 // every edge of a shape lies on a device pixel in one of the shape's colours, the menu's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whatever the player enters in the name box goes into the table exactly as entered and shows
 // there as plain text, inside its own row; "Submit Score" enters a score once however often it
 // is clicked; and the keys reach the game only in play: not on the game-over screen, and not

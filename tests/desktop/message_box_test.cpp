@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real message boxes: each style brings the buttons, default button and icon the game's
 // boxes call for, shows its text literally, and returns the answer clicked.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Moving between the windows: the rules decide which windows exist and which are shown, and
 // the screen follows. The menu and the help window are new windows each time and are really
 // gone once left; the game window is only hidden and comes back as it was.

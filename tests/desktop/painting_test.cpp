@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shapes are painted from twips onto any painter: at a device pixel ratio of 2 every edge
 // still lands on a device pixel and borders keep their width in logical pixels.
 

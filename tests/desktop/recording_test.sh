@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Quibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A session of the real program played with the pointer and the keyboard, put on record with
 # --record, and then replayed: the replay driver prints exactly the states the program recorded.
 # Through the help window and back, a round with a freeze, a submitted score, a second round,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What each window shows when it opens: every control at its designed place, in its font and
 // colour, with its text, in its tab order. A slip here is what the player sees first.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A thousand trips through every window leave no more widgets behind than the first: each menu
 // and help window is destroyed once left, and the game window stays the same one throughout.
 // Run under LeakSanitizer, the same trips show that nothing else is left behind either.

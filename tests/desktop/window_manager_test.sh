@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Quibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program under a window manager on a laptop-sized screen, driven from the keyboard
 # where a player would: every window appears whole on the screen, the game window stays where
 # the player put it, and a spacebar still being tapped as a round ends never skips the

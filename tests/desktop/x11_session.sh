@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the real program in an X server of its own and drives it as a player would. Sourced by
 # the end-to-end test and by scripts/screenshots.sh; every position is in the window's own
 # pixels.

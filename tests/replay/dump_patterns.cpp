@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // check-dumps ACTUAL PATTERNS: each line of PATTERNS is a JSON pattern for the dump on the same
 // line of ACTUAL. An object pattern names only the keys it checks; arrays must match in length
 // and element by element; anything else must be equal. Exits 1 with the first mismatch.

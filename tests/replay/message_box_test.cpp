@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The message boxes: OK-only boxes answer themselves, Yes/No boxes take the queued answers in
 // order, and each dump lists the boxes shown since the previous one.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Moves between the windows and the ways the program ends.
 
 #include <gtest/gtest.h>

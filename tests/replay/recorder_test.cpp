@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A session put on record replays to the states it recorded, also when another copy of the game
 // changes the table on disk meanwhile, and a recording that cannot be written stops without
 // stopping the game.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole rounds driven by scripts, with every expected value worked out from the rules. Block
 // places come from the queued draws of kPlaces (script_runner.h); blocks move 50 twips right and
 // 50 down (or up, once turned at the bottom) per tick, and a tick tests each block before it

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs one script through quibbet-replay and checks its dumps against PATTERNS. With STDERR set,
 # the run must fail with exit status 2 and exactly that text on stderr.
 #   cmake -DREPLAY=... -DCHECK=... -DSCRIPT=... -DPATTERNS=... [-DSTDERR=...] -DACTUAL=... -P

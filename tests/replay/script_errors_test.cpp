@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A bad line stops the run at once with its line number and reason on stderr and exit status 2;
 // what was dumped before it stays printed.
 

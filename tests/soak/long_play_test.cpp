@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Play that outlasts the 16-bit counters: tickcount and the best score stop at 32767, the score
 // label counts on, and the game keeps running.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays the game for a long time with a seeded player and checks the game window's invariants
 // after every event. QUIBBET_SOAK_TICKS sets how many ticks (1,000,000 when unset); the
 // sanitizer build runs fewer.

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Quibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Reports where the title art sits in menu.png and fails if any of it leaves its band.
 
 Usage: tools/art/check_menu.py [assets/menu.png]   (needs ImageMagick's `convert`)

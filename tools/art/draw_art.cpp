@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the menu title picture and renders the application icons.
 // Usage: draw_art <assets-dir>   (run with QT_QPA_PLATFORM=offscreen on headless machines)
 #include <QDir>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Turns the game's PNG pictures into C++ arrays of ready pixels, at build time, so that the
 // program shows them without decoding anything: no PNG reader runs and no decoded copy is
 // allocated before the menu's first frame.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quibbet-replay: runs the game's windows from a script on standard input and prints the state
 // at each dump on standard output. With --high-scores FILE the game window keeps its high-score
 // table in FILE, as the desktop program keeps its own.

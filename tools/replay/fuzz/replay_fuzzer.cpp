@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: any bytes, run as a replay script in-process. A script either runs to its
 // end with nothing on the error stream, or stops with the driver's one-line "line N: reason" and
 // status 2. Anything else is a fault: a crash, a sanitizer report, an exception escaping Run,
