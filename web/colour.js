@@ -1,0 +1,9 @@
+// Colours arrive as the designs write them, &H00BBGGRR.
+
+/** @param {number} value @returns {string} */
+export function cssColour(value) {
+  const r = value & 0xff;
+  const g = (value >> 8) & 0xff;
+  const b = (value >> 16) & 0xff;
+  return `rgb(${r} ${g} ${b})`;
+}
