@@ -174,7 +174,7 @@ test("a score below the table is refused with the exact message, then the menu, 
 
   await clickControl(page, "cmdmain");
   await page.waitForSelector('[data-window="Form2"]:not([hidden])');
-  assert.equal(await page.$eval('[data-window="Form1"]', (e) => e.hidden), true, "the game is only hidden");
+  assert.equal(await page.$eval('[data-window="Form1"]', (e) => /** @type {HTMLElement} */ (e).hidden), true, "the game is only hidden");
   await clickControl(page, "cmdabout");
   assert.deepEqual(await answerBox(page, "OK"), {
     title: "About Quibbet 2",
