@@ -6,7 +6,7 @@
 import { test, after, before } from "node:test";
 import assert from "node:assert/strict";
 import { mkdirSync } from "node:fs";
-import { openBrowser } from "./browser.js";
+import { openBrowser } from "./browser.mjs";
 
 const SHOTS = "build-web/screenshots";
 mkdirSync(SHOTS, { recursive: true });
