@@ -134,7 +134,7 @@ function draw() {
 /** @param {number} time */
 function frame(time) {
   if (!busy) {
-    const ran = game._quibbet_frame(time, 0);
+    const ran = game._quibbet_frame(time, document.hidden ? 1 : 0);
     if (ran > 0) {
       pace.ticks += ran;
       pace.frames.push(time);
@@ -144,8 +144,9 @@ function frame(time) {
   requestAnimationFrame(frame);
 }
 
+// Browsers stop animation frames in a hidden page; the pause begins at once all the same.
 document.addEventListener("visibilitychange", () => {
-  if (document.visibilityState === "hidden" && !busy) game._quibbet_frame(performance.now(), 1);
+  if (document.hidden && !busy) game._quibbet_frame(performance.now(), 1);
 });
 
 game._quibbet_start();

@@ -195,7 +195,7 @@ test("a score below the table is refused with the exact message, then the menu, 
   await page.close();
 });
 
-test("blocks move about 208 pixels a second, 62.5 ticks a second", async () => {
+test("blocks move about 208 pixels a second, 62.5 ticks a second; a hidden page pauses", async () => {
   const { page } = await newGame();
   assert.equal(await backgroundOf(page, "cmdplay"), "rgb(0, 255, 0)");
   await clickControl(page, "cmdplay");
@@ -222,5 +222,21 @@ test("blocks move about 208 pixels a second, 62.5 ticks a second", async () => {
   const speeds = start.lefts.map((left, i) => (end.lefts[i] - left) / seconds).filter((v) => v > 0);
   assert.ok(speeds.length > 0);
   for (const speed of speeds) assert.ok(Math.abs(speed - 208.3) < 15, `${speed} px a second at ${rate} ticks a second`);
+
+  // A hidden page pauses the game like a minimised window, and owes it no ticks afterwards.
+  /** @param {boolean} hidden */
+  const hide = (hidden) =>
+    page.evaluate((h) => {
+      Object.defineProperty(document, "hidden", { value: h, configurable: true });
+      document.dispatchEvent(new Event("visibilitychange"));
+    }, hidden);
+  await hide(true);
+  const paused = await sample();
+  await sleep(1000);
+  assert.equal((await sample()).ticks, paused.ticks);
+  await hide(false);
+  await sleep(200);
+  const resumed = (await sample()).ticks - paused.ticks;
+  assert.ok(resumed > 0 && resumed < 20, `${resumed} ticks in 200 ms after the pause`);
   await page.close();
 });
