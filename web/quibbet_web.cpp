@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "common/random_source.h"
 #include "desktop/tick_pacer.h"
@@ -159,30 +160,34 @@ Json FrmhelpControls(const Frmhelp& h) {
           ButtonJson("Command1", h.Command1)};
 }
 
+Json FrameJson(std::string_view caption, Twips width, Twips height, std::optional<Colour> back,
+               Json controls) {
+  Json j = {{"caption", caption},
+            {"width", width},
+            {"height", height},
+            {"back", nullptr},
+            {"controls", std::move(controls)}};
+  if (back) {
+    j["back"] = *back;
+  }
+  return j;
+}
+
 Json WindowJson(const Shell& shell, Window w) {
   Json j = {{"state", shell.State(w) == WindowState::kVisible ? "visible" : "hidden"},
             {"generation", shell.Generation(w)}};
   switch (w) {
     case Window::kForm1:
-      j.update({{"caption", kForm1Caption},
-                {"width", kForm1ScaleWidth},
-                {"height", kForm1ScaleHeight},
-                {"back", nullptr},
-                {"controls", Form1Controls(*shell.form1())}});
+      j.update(FrameJson(kForm1Caption, kForm1ScaleWidth, kForm1ScaleHeight, std::nullopt,
+                         Form1Controls(*shell.form1())));
       break;
     case Window::kForm2:
-      j.update({{"caption", kForm2Caption},
-                {"width", kForm2ScaleWidth},
-                {"height", kForm2ScaleHeight},
-                {"back", shell.form2()->backColor},
-                {"controls", Form2Controls(*shell.form2())}});
+      j.update(FrameJson(kForm2Caption, kForm2ScaleWidth, kForm2ScaleHeight,
+                         shell.form2()->backColor, Form2Controls(*shell.form2())));
       break;
     case Window::kFrmhelp:
-      j.update({{"caption", kFrmhelpCaption},
-                {"width", kFrmhelpScaleWidth},
-                {"height", kFrmhelpScaleHeight},
-                {"back", nullptr},
-                {"controls", FrmhelpControls(*shell.frmhelp())}});
+      j.update(FrameJson(kFrmhelpCaption, kFrmhelpScaleWidth, kFrmhelpScaleHeight, std::nullopt,
+                         FrmhelpControls(*shell.frmhelp())));
       break;
   }
   return j;

@@ -71,8 +71,10 @@ T FromText(const char* text) {
   }
 }
 
+}  // namespace
+
 template <typename T>
-std::from_chars_result Read(const char* first, const char* last, T& value) {
+std::from_chars_result ReadDecimal(const char* first, const char* last, T& value) {
   bool nonzero = false;
   const char* end = ScanDecimal(first, last, nonzero);
   if (end == first) {
@@ -85,6 +87,8 @@ std::from_chars_result Read(const char* first, const char* last, T& value) {
   value = read;
   return {end, std::errc{}};
 }
+
+namespace {
 
 // A positive finite value as significant digits d1 d2 ... and the power of ten of d1.
 struct Decimal {
@@ -196,8 +200,10 @@ std::size_t FixedLength(const Decimal& d) {
   return d.exponent >= 0 ? d.digits.size() + 1 : d.digits.size() + 1 - d.exponent;
 }
 
+}  // namespace
+
 template <typename T>
-std::string Shortest(T value) {
+std::string ShortestText(T value) {
   const std::string sign = std::signbit(value) ? "-" : "";
   if (std::isnan(value)) {
     return sign + "nan";
@@ -217,20 +223,10 @@ std::string Shortest(T value) {
   return sign + scientific;
 }
 
-}  // namespace
-
-std::from_chars_result ReadDecimal(const char* first, const char* last, double& value) {
-  return Read(first, last, value);
-}
-std::from_chars_result ReadDecimal(const char* first, const char* last, float& value) {
-  return Read(first, last, value);
-}
-std::string ShortestText(double value) {
-  return Shortest(value);
-}
-std::string ShortestText(float value) {
-  return Shortest(value);
-}
+template std::from_chars_result ReadDecimal(const char*, const char*, double&);
+template std::from_chars_result ReadDecimal(const char*, const char*, float&);
+template std::string ShortestText(double);
+template std::string ShortestText(float);
 
 }  // namespace portable
 
@@ -244,8 +240,10 @@ bool StartsDecimal(const char* first, const char* last) {
   return p < last && ((*p >= '0' && *p <= '9') || *p == '.');
 }
 
+}  // namespace
+
 template <typename T>
-std::from_chars_result Read(const char* first, const char* last, T& value) {
+std::from_chars_result ReadDecimal(const char* first, const char* last, T& value) {
   if (!StartsDecimal(first, last)) {
     return {first, std::errc::invalid_argument};
   }
@@ -253,41 +251,28 @@ std::from_chars_result Read(const char* first, const char* last, T& value) {
 }
 
 template <typename T>
-std::string Shortest(T value) {
+std::string ShortestText(T value) {
   std::array<char, 400> text{};
   return std::string(text.data(), std::to_chars(text.data(), text.data() + text.size(), value).ptr);
 }
 
-}  // namespace
-
-std::from_chars_result ReadDecimal(const char* first, const char* last, double& value) {
-  return Read(first, last, value);
-}
-std::from_chars_result ReadDecimal(const char* first, const char* last, float& value) {
-  return Read(first, last, value);
-}
-std::string ShortestText(double value) {
-  return Shortest(value);
-}
-std::string ShortestText(float value) {
-  return Shortest(value);
-}
-
 #else
 
-std::from_chars_result ReadDecimal(const char* first, const char* last, double& value) {
+template <typename T>
+std::from_chars_result ReadDecimal(const char* first, const char* last, T& value) {
   return portable::ReadDecimal(first, last, value);
 }
-std::from_chars_result ReadDecimal(const char* first, const char* last, float& value) {
-  return portable::ReadDecimal(first, last, value);
-}
-std::string ShortestText(double value) {
-  return portable::ShortestText(value);
-}
-std::string ShortestText(float value) {
+
+template <typename T>
+std::string ShortestText(T value) {
   return portable::ShortestText(value);
 }
 
 #endif
+
+template std::from_chars_result ReadDecimal(const char*, const char*, double&);
+template std::from_chars_result ReadDecimal(const char*, const char*, float&);
+template std::string ShortestText(double);
+template std::string ShortestText(float);
 
 }  // namespace quibbet

@@ -10,25 +10,27 @@
 
 namespace quibbet {
 
+// Both for float and for double.
+
 // Reads "[-]digits[.digits][(e|E)[+-]digits]" at first, as std::from_chars does in its general
 // format: ptr is just past the number; invalid_argument when first starts no number;
 // result_out_of_range, with value untouched, when the number rounds to infinity or to zero
 // though some digit is not zero. No "inf", "nan" or hexadecimal.
-std::from_chars_result ReadDecimal(const char* first, const char* last, double& value);
-std::from_chars_result ReadDecimal(const char* first, const char* last, float& value);
+template <typename T>
+std::from_chars_result ReadDecimal(const char* first, const char* last, T& value);
 
 // The shortest text that reads back to value, in the form std::to_chars(value) writes it:
 // fixed or scientific, whichever is shorter ("0.001", "1e-04", "1.5e+16").
-std::string ShortestText(double value);
-std::string ShortestText(float value);
+template <typename T>
+std::string ShortestText(T value);
 
 // The path built on the C library's strtod and snprintf; always built, so that it can be tested
 // against <charconv> where both exist. Expects the "C" numeric locale.
 namespace portable {
-std::from_chars_result ReadDecimal(const char* first, const char* last, double& value);
-std::from_chars_result ReadDecimal(const char* first, const char* last, float& value);
-std::string ShortestText(double value);
-std::string ShortestText(float value);
+template <typename T>
+std::from_chars_result ReadDecimal(const char* first, const char* last, T& value);
+template <typename T>
+std::string ShortestText(T value);
 }  // namespace portable
 
 }  // namespace quibbet
