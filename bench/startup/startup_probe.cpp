@@ -150,6 +150,19 @@ void Report(const Series& program, const Series& baseline) {
   std::printf("peak_rss_ratio %.3f x\n", rss / rssBase);
 }
 
+// The ratios compare two programs that both wait on the X server and the disk; on a busy machine
+// that waiting swamps the difference, so the figures hold only for an idle one.
+void WarnWhenBusy() {
+  constexpr double kIdleLoad = 0.5;
+  double load = 0;
+  if (getloadavg(&load, 1) == 1 && load > kIdleLoad) {
+    std::fprintf(stderr,
+                 "quibbet_startup_probe: warning: load average %.2f is above %.1f; the ratios "
+                 "are meant for an idle machine\n",
+                 load, kIdleLoad);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -161,6 +174,7 @@ int main(int argc, char** argv) {
   const std::string hook = argv[2];
   const std::string program = argv[3];
   const std::string baseline = argv[4];
+  WarnWhenBusy();
   try {
     LaunchOnce(program, hook);
     LaunchOnce(baseline, hook);

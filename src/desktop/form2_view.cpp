@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QPoint>
 
+#include "desktop/baked_picture.h"
 #include "desktop/control_widgets.h"
-#include "desktop/png_resource.h"
 #include "desktop/qt_convert.h"
 
 namespace quibbet {
@@ -18,7 +18,7 @@ constexpr QPoint kTitleBandOrigin(162, 158);
 
 Form2View::Form2View(const Form2& form)
     : WindowView(kForm2Caption, ToPixels(0, 0, kForm2ScaleWidth, kForm2ScaleHeight).size()),
-      titleBand_(LoadPngResource(QStringLiteral(":/menu-title.png"))),
+      titleBand_(QPixmap::fromImage(MenuTitleBand.image())),
       cmdplay_(AddButton(*this, form.cmdplay, QStringLiteral("cmdplay"))),
       cmdhowto_(AddButton(*this, form.cmdhowto, QStringLiteral("cmdhowto"))),
       cmdabout_(AddButton(*this, form.cmdabout, QStringLiteral("cmdabout"))),

@@ -6,8 +6,10 @@
 #include <cstdio>
 
 #include "common/random_source.h"
+#include "desktop/baked_picture.h"
+#include "desktop/command_line.h"
 #include "desktop/controller.h"
-#include "desktop/png_resource.h"
+#include "desktop/font_config_warm_up.h"
 #include "desktop/qt_message_box.h"
 
 namespace {
@@ -23,9 +25,8 @@ bool HasDisplay() {
 // display as it opens, and the 256-pixel drawing alone would add a tenth to the start-up.
 QIcon GameIcon() {
   QIcon icon;
-  for (const char* size : {"48", "128"}) {
-    icon.addPixmap(quibbet::LoadPngResource(
-        QStringLiteral(":/icons/quibbet-%1.png").arg(QLatin1StringView(size))));
+  for (const quibbet::BakedPicture* picture : {&quibbet::Icon48, &quibbet::Icon128}) {
+    icon.addPixmap(QPixmap::fromImage(picture->image()));
   }
   return icon;
 }
@@ -33,11 +34,15 @@ QIcon GameIcon() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (const auto status = quibbet::ReadCommandLine(argc, argv).exit_status) {
+    return *status;
+  }
   if (!HasDisplay()) {
     std::fputs("quibbet: no display found; run it under a desktop session or with xvfb-run\n",
                stderr);
     return 1;
   }
+  quibbet::FontConfigWarmUp fontConfig;
   // A screen at 125 % or 150 % gets exactly that scale, not one rounded to a whole number: the
   // shapes are painted from twips and land on device pixels at any factor.
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
@@ -55,5 +60,6 @@ int main(int argc, char** argv) {
   QObject::connect(&controller, &quibbet::Controller::finished, &app, &QApplication::quit,
                    Qt::QueuedConnection);
   controller.Start();
+  fontConfig.Wait();
   return QApplication::exec();
 }
