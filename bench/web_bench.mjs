@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The web page's figures, each beside its target: the size of the page's own code (JavaScript
 // and WebAssembly, gzip-compressed), the time from navigation to the menu's first frame in
 // headless Chromium (median of 10 loads from a server on localhost), and ten seconds of the

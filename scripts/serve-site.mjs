@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Serves a folder on 127.0.0.1, for the web build: node scripts/serve-site.mjs DIR [PORT].
 // Only files inside the folder are served, with the types browsers insist on for modules and
 // WebAssembly. Exported for the browser tests, which start it on a free port.

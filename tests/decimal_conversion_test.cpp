@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The portable conversions stand in for <charconv> in the WebAssembly build, where a different
 // digit would change a score's text or a replay's dump. Here both paths exist, so every case
 // runs through both and must agree to the bit and to the character.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Colours arrive as the designs write them, &H00BBGGRR.
 
 /** @param {number} value @returns {string} */

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page: starts the rules in WebAssembly, draws their windows after every event and frame,
 // and hands them the player's clicks, pointer movements, keys and typing. The pace is the rules'
 // pacer, run from animation frames; a hidden page runs no ticks, like a minimised window.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules' modal message box as a dialog on the page: the exact text and title, and the
 // buttons of its style. Resolves with the answer's code, as the rules number them.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The module that Emscripten writes beside the page's own code.
 
 export interface QuibbetModule {

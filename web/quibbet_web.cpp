@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page's door into the rules: C functions that the page's JavaScript calls with the
 // player's events and the animation frames, and the state of every window as JSON to draw.
 // A message box waits for the player's answer on the page (Asyncify suspends the handler that

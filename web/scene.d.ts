@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The state the WebAssembly module hands the page to draw (quibbet_scene).
 
 export interface Font { face: string; points: number; weight: number; italic: boolean }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One of the game's windows on the page: a title bar with its caption and close box over a
 // client area of the design's size, 15 twips to the CSS pixel, with every control where the
 // rules put it. It only draws what the scene says and passes the player's events on.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs one script through the native quibbet-replay and through the WebAssembly one under Node;
 # both must write the same bytes to standard output and to standard error and exit alike.
 #   cmake -DNATIVE=... -DNODE=... -DWEB=... -DSCRIPT=... -DOUT=<prefix> -P

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Debian's Chromium, headless, driven by puppeteer-core, and the site served on a free port.
 
 import puppeteer from "puppeteer-core";

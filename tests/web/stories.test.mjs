@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page in Debian's Chromium, told as a player's stories: what is on screen is checked by
 // its pixels and elements, what the player does goes through real pointer and key events.
 // Screenshots of the menu, a round and the game-over screen at pixel ratios 1 and 2 are left
