@@ -13,8 +13,7 @@ program=$(realpath "${1:-$root/build/src/desktop/quibbet}")
 out=$root/docs/screenshots
 . "$root/tests/desktop/x11_session.sh"
 
-work=$(mktemp -d)
-trap 'stop_session; rm -rf "$work"' EXIT
+open_session
 mkdir -p "$out"
 start_xvfb 1600x1300
 

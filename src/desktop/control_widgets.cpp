@@ -3,9 +3,11 @@
 #include <QPalette>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "common/twips.h"
 #include "desktop/font_map.h"
+#include "desktop/game_button.h"
 #include "desktop/qt_convert.h"
 
 namespace quibbet {
@@ -19,16 +21,6 @@ int ToPixels(Twips twips) {
 // A caption is shown as written: an ampersand is not a shortcut marker.
 QString ButtonText(const std::string& caption) {
   return ToQString(caption).replace(u'&', QStringLiteral("&&"));
-}
-
-// The graphical look: a flat face in exactly the designed colour inside a raised border that
-// sinks while pressed; a black border marks the keyboard focus.
-QString GraphicalLook(Colour colour) {
-  return QStringLiteral(
-             "QPushButton { background-color: %1; border: 2px outset #a0a0a0; }"
-             "QPushButton:focus { border: 2px solid #000000; }"
-             "QPushButton:pressed { border: 2px inset #a0a0a0; }")
-      .arg(ToQColor(colour).name());
 }
 
 void SetColour(QWidget& widget, QPalette::ColorRole role, Colour colour) {
@@ -60,13 +52,14 @@ QLabel* AddLabel(QWidget& window, const Label& label, const QString& name) {
 }
 
 QPushButton* AddButton(QWidget& window, const Button& button, const QString& name) {
-  auto* widget = new QPushButton(&window);
+  std::optional<QColor> face;
+  if (button.backColor) {
+    face = ToQColor(*button.backColor);
+  }
+  auto* widget = new GameButton(window, face);
   widget->setObjectName(name);
   widget->setGeometry(ToPixels(button.left, button.top, button.width, button.height));
   widget->setFont(ToQFont(button.font));
-  if (button.backColor) {
-    widget->setStyleSheet(GraphicalLook(*button.backColor));
-  }
   Mirror(*widget, button);
   return widget;
 }

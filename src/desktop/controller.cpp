@@ -1,6 +1,7 @@
 #include "desktop/controller.h"
 
 #include <QGuiApplication>
+#include <vector>
 
 #include "desktop/form1_view.h"
 #include "desktop/form2_view.h"
@@ -44,30 +45,53 @@ WindowView* Controller::view(Window w) const {
 }
 
 void Controller::Sync() {
+  // Windows leave the screen before others appear, so a new window takes the place of the one
+  // it replaces instead of being fitted in beside it.
+  std::vector<WindowView*> appearing;
   for (Window w : kAllWindows) {
-    SyncWindow(w);
+    if (WindowView* window = SyncWindow(w)) {
+      appearing.push_back(window);
+    }
   }
-  const Form1* form = shell_.form1();
-  clock_.SetRunning(form != nullptr && form->Timer1.enabled);
+  for (WindowView* window : appearing) {
+    placement_.Show(*window);
+  }
+  clock_.SetRunning(PlayRuns());
   ActivateNewlyShown();
   if (shell_.Ended()) {
     emit finished();
   }
 }
 
-void Controller::SyncWindow(Window w) {
+// Pausing is the player's business, not the rules': a paused round simply gets no ticks.
+bool Controller::PlayRuns() const {
+  const Form1* form = shell_.form1();
+  const auto* game = qobject_cast<const Form1View*>(view(Window::kForm1));
+  return form != nullptr && form->Timer1.enabled && !(game != nullptr && game->paused());
+}
+
+WindowView* Controller::SyncWindow(Window w) {
   OnScreen& screen = screens_[IndexOf(w)];
   const WindowState state = shell_.State(w);
+  const bool sameWindow =
+      state != WindowState::kUnloaded && screen.view && screen.generation == shell_.Generation(w);
+  if (screen.view && screen.view->isVisible() && !(sameWindow && state == WindowState::kVisible)) {
+    placement_.Leaving(*screen.view);
+  }
   if (state == WindowState::kUnloaded) {
     screen.view.reset();
-    return;
+    return nullptr;
   }
-  if (!screen.view || screen.generation != shell_.Generation(w)) {
+  if (!sameWindow) {
     screen.view = CreateView(w);
     screen.generation = shell_.Generation(w);
   }
   screen.view->Refresh();
-  screen.view->setVisible(state == WindowState::kVisible);
+  if (state != WindowState::kVisible) {
+    screen.view->hide();
+    return nullptr;
+  }
+  return screen.view->isVisible() ? nullptr : screen.view.get();
 }
 
 // Only a window newly shown is activated, so ticks and pointer movements never take the
@@ -116,6 +140,7 @@ Controller::OwnedView Controller::CreateForm1View() {
             }
             Sync();
           });
+  connect(window.get(), &Form1View::pausedChanged, this, &Controller::Sync);
   connect(window->txtname(), &QLineEdit::textEdited, this, [this](const QString& text) {
     if (Form1* form = shell_.form1()) {
       form->txtname.text = text.toStdString();

@@ -10,6 +10,7 @@
 #include "common/random_source.h"
 #include "desktop/game_clock.h"
 #include "desktop/later_deleter.h"
+#include "desktop/window_placement.h"
 #include "desktop/window_view.h"
 #include "shell/shell.h"
 
@@ -32,7 +33,8 @@ class Controller final : public QObject {
   void RunTicks(int count);
 
   Shell& shell() { return shell_; }
-  // Whether the game's clock is waking the program: only while the game window's timer runs.
+  // Whether the game's clock is waking the program: only while the game window's timer runs
+  // and the player has not paused the round.
   bool ticking() const { return clock_.running(); }
   // The window on screen for w; null while the rules have it unloaded.
   WindowView* view(Window w) const;
@@ -50,7 +52,10 @@ class Controller final : public QObject {
 
   // Brings every window in line with the rules; called after every event.
   void Sync();
-  void SyncWindow(Window w);
+  // Hides or destroys the window at once; returns it when it is due to appear.
+  WindowView* SyncWindow(Window w);
+  // Whether the game's clock should run: a round is on and the player has not paused it.
+  bool PlayRuns() const;
   void ActivateNewlyShown();
   OwnedView CreateView(Window w);
   OwnedView CreateForm1View();
@@ -65,6 +70,7 @@ class Controller final : public QObject {
 
   Shell shell_;
   GameClock clock_;
+  WindowPlacement placement_;
   std::array<OnScreen, kAllWindows.size()> screens_;
   std::optional<Window> activated_;
 };

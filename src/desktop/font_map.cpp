@@ -21,6 +21,10 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kFreeFace
 // Points are 1/72 inch; the designs were laid out at 96 pixels per inch.
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
+// The designed face has capitals alone; its stand-in reads as such only in small capitals,
+// where an i can no longer pass for an l.
+constexpr std::string_view kAllCapitalsFace = "Lithos Pro Regular";
+
 std::string_view FreeFace(std::string_view face) {
   for (const auto& [designed, free] : kFreeFaces) {
     if (designed == face) {
@@ -38,6 +42,9 @@ QFont ToQFont(const Font& font) {
   // Qt's weights are on the same 1-1000 scale as the designs' (400 normal, 700 bold).
   result.setWeight(static_cast<QFont::Weight>(font.weight));
   result.setItalic(font.italic);
+  if (font.face == kAllCapitalsFace) {
+    result.setCapitalization(QFont::SmallCaps);
+  }
   return result;
 }
 

@@ -6,6 +6,7 @@
 #include "desktop/accessible_window.h"
 #include "desktop/control_widgets.h"
 #include "desktop/input_codes.h"
+#include "desktop/paused_notice.h"
 #include "desktop/qt_convert.h"
 #include "desktop/shape_painter.h"
 
@@ -34,10 +35,11 @@ Form1View::Form1View(const Form1& form)
   background.setColor(QPalette::Window, ToQColor(kWhite));
   setPalette(background);
   setAutoFillBackground(true);
-  // The pointer is followed without a button held, and the window can hold the focus itself
-  // without ever being a stop of the Tab key.
+  // The pointer is followed without a button held. The window holds the focus only while no
+  // control is shown, and only because it is given it: a click on the background of the
+  // game-over screen leaves the focus in its control.
   setMouseTracking(true);
-  setFocusPolicy(Qt::ClickFocus);
+  setFocusPolicy(Qt::NoFocus);
 
   AddMirroredLabel(form.lblspacebar, QStringLiteral("lblspacebar"));
   AddMirroredLabel(form.lblcount, QStringLiteral("lblcount"));
@@ -54,6 +56,7 @@ Form1View::Form1View(const Form1& form)
                {form.txtname.tabIndex, txtname_},
                {form.cmdsubmit.tabIndex, cmdsubmit_},
                {form.cmdmain.tabIndex, cmdmain_}});
+  connect(txtname_, &QLineEdit::returnPressed, cmdsubmit_, &QPushButton::click);
   Refresh();
 }
 
@@ -95,23 +98,39 @@ void Form1View::KeepKeyboardFocus() {
   if (focused != nullptr && focused != this && focused->isVisibleTo(this)) {
     return;
   }
-  // The window's own keys (the spacebar's freeze) belong to play: once the game-over screen
-  // shows its controls, the first of them in tab order takes the keys instead.
-  for (QWidget* next = nextInFocusChain(); next != this; next = next->nextInFocusChain()) {
-    if ((next->focusPolicy() & Qt::TabFocus) != 0 && next->isEnabled() && next->isVisibleTo(this)) {
-      next->setFocus(Qt::TabFocusReason);
-      return;
-    }
+  // The spacebar belongs to play, and a player may still be tapping it as the round ends: in
+  // the name box it types, where on a button it would start the next round before the score
+  // could be entered. The name can be typed at once, after what the box already holds.
+  if (txtname_->isVisibleTo(this)) {
+    txtname_->setFocus(Qt::OtherFocusReason);
+    txtname_->end(false);
+    return;
   }
-  setFocus();
+  setFocus(Qt::OtherFocusReason);
+}
+
+void Form1View::SetPaused(bool paused) {
+  paused = paused && form_.Timer1.enabled;
+  if (paused == paused_) {
+    return;
+  }
+  paused_ = paused;
+  update();
+  emit pausedChanged();
 }
 
 void Form1View::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   PaintForm1(painter, form_);
+  if (paused_) {
+    PaintPausedNotice(painter, rect());
+  }
 }
 
 void Form1View::mouseMoveEvent(QMouseEvent* event) {
+  if (paused_) {
+    return;
+  }
   const QPointF twips = event->position() * kTwipsPerPixel;
   emit pointerMoved(ToButtonState(event->buttons()), ToShiftState(event->modifiers()),
                     static_cast<float>(twips.x()), static_cast<float>(twips.y()));
@@ -124,7 +143,25 @@ void Form1View::keyPressEvent(QKeyEvent* event) {
     WindowView::keyPressEvent(event);
     return;
   }
-  emit keyDown(ToKeyCode(event->key()), ToShiftState(event->modifiers()));
+  if (event->key() == Qt::Key_P) {
+    // Held down, P would flicker between paused and playing.
+    if (!event->isAutoRepeat()) {
+      SetPaused(!paused_);
+    }
+    return;
+  }
+  if (!paused_) {
+    emit keyDown(ToKeyCode(event->key()), ToShiftState(event->modifiers()));
+  }
+}
+
+// A minimised window hides the round from the player, who would lose it unseen; back on screen
+// it waits for P, so play never resumes before the player is ready.
+void Form1View::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+    SetPaused(true);
+  }
+  WindowView::changeEvent(event);
 }
 
 }  // namespace quibbet

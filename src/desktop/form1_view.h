@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +15,7 @@
 
 // The game window on screen. It paints the info bar, the blocks and the player's square from
 // the game's data and hands the pointer and the keyboard to the game's handlers; it decides
-// nothing itself.
+// nothing of the game itself. Pausing is its own: the player's, outside the rules.
 
 namespace quibbet {
 
@@ -31,16 +32,21 @@ class Form1View final : public WindowView {
   QPushButton* cmdsubmit() const { return cmdsubmit_; }
   QPushButton* cmdmain() const { return cmdmain_; }
   QLineEdit* txtname() const { return txtname_; }
+  // Whether the player has paused the round: the window then passes on no pointer movement
+  // and no key but P, and shows that play is paused.
+  bool paused() const { return paused_; }
 
  signals:
   // The pointer's position in twips from the client area's top-left corner.
   void pointerMoved(std::int16_t button, std::int16_t shift, float x, float y);
   void keyDown(std::int16_t keyCode, std::int16_t shift);
+  void pausedChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   struct MirroredLabel {
@@ -52,6 +58,8 @@ class Form1View final : public WindowView {
   void AddTable();
   // Keeps the keys with a shown control, or with the window itself while no control is shown.
   void KeepKeyboardFocus();
+  // Only a round in play can be paused.
+  void SetPaused(bool paused);
 
   const Form1& form_;
   std::vector<MirroredLabel> labels_;
@@ -59,6 +67,7 @@ class Form1View final : public WindowView {
   QLineEdit* txtname_;
   QPushButton* cmdsubmit_;
   QPushButton* cmdmain_;
+  bool paused_ = false;
 };
 
 }  // namespace quibbet

@@ -32,4 +32,12 @@ void FrmhelpView::paintEvent(QPaintEvent* /*event*/) {
   PaintFrmhelp(painter, help_);
 }
 
+void FrmhelpView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) {
+    Command1_->click();
+    return;
+  }
+  WindowView::keyPressEvent(event);
+}
+
 }  // namespace quibbet

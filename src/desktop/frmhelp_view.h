@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPushButton>
 
@@ -22,6 +23,8 @@ class FrmhelpView final : public WindowView {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Escape leaves the window by its one button, as it would leave a dialog.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   const Frmhelp& help_;

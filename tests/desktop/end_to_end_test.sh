@@ -4,13 +4,9 @@
 set -euo pipefail
 
 program=$1
-for tool in Xvfb xdotool import convert; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
 . "$(dirname "$0")/x11_session.sh"
-
-work=$(mktemp -d)
-trap 'stop_session; rm -rf "$work"' EXIT
+require_tools Xvfb xdotool import convert
+open_session
 start_xvfb 1024x768
 start_program "$program" 1
 

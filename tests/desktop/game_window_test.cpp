@@ -94,5 +94,34 @@ TEST_F(GameWindow, TheSpacebarReachesTheGameOnlyWhenNoButtonHasTheFocus) {
   EXPECT_TRUE(IsTrue(form1().frozen));
 }
 
+// P pauses and resumes; minimising the window pauses it too, until P. While paused nothing in
+// the round moves, the square included, and a notice says how to play on.
+TEST_F(GameWindow, APausedRoundStandsStillUntilP) {
+  const auto press = [this](Qt::Key key) { QTest::keyClick(game()->windowHandle(), key); };
+  const QPoint panelEdge(300, 240);
+  ASSERT_TRUE(controller_.ticking());
+  press(Qt::Key_P);
+  EXPECT_FALSE(controller_.ticking());
+  EXPECT_EQ(Picture(*game()).pixel(panelEdge), kBlack) << "the notice";
+  const Shape square = form1().shpgreen;
+  MovePointer({100, 300});
+  EXPECT_EQ(form1().shpgreen.left, square.left);
+  form1().freezeready = kTrue;
+  press(Qt::Key_Space);
+  EXPECT_FALSE(IsTrue(form1().frozen)) << "no freeze starts in a pause";
+  press(Qt::Key_P);
+  EXPECT_TRUE(controller_.ticking());
+
+  game()->showMinimized();
+  EXPECT_FALSE(controller_.ticking());
+  game()->showNormal();
+  EXPECT_FALSE(controller_.ticking()) << "back on screen, the round waits for the player";
+  const std::int16_t ticks = form1().tickcount;
+  QTest::qWait(100);
+  EXPECT_EQ(form1().tickcount, ticks);
+  press(Qt::Key_P);
+  EXPECT_TRUE(controller_.ticking());
+}
+
 }  // namespace
 }  // namespace quibbet::testing

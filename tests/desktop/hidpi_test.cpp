@@ -1,10 +1,14 @@
-// The windows on a scaled screen. ctest runs this program at 125 %, 150 % and 200 %
+// The windows on a scaled screen. ctest runs this program at 100 %, 125 %, 150 % and 200 %
 // (QT_SCALE_FACTOR); at each, what the game paints is painted at the screen's own resolution:
-// every edge of a shape lies on a device pixel in one of the shape's colours, and the menu's
-// picture, which exists only at 1×, is filtered rather than blown up into blocks.
+// every edge of a shape lies on a device pixel in one of the shape's colours, the menu's
+// picture, which exists only at 1×, is filtered rather than blown up into blocks, and every
+// text in small capitals stays inside its control.
 
 #include <QImage>
+#include <QLabel>
+#include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QSet>
 #include <cmath>
 
@@ -61,6 +65,69 @@ class HighDpi : public DesktopTest {
     }
   }
 };
+
+// Where the ink of text lands when drawn at the screen's scale in a box of the given width
+// (tall enough for any wrapping), in logical pixels from the box's top-left corner.
+QRectF Ink(const QFont& font, const QString& text, int width, int flags, qreal scale) {
+  constexpr int kMargin = 100;
+  QImage image(QSize(width + 2 * kMargin, 600) * scale, QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setFont(font);
+  painter.drawText(QRect(kMargin, kMargin, width, 400), flags, text);
+  painter.end();
+  QRect ink;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) != kWhite) {
+        ink |= QRect(x, y, 1, 1);
+      }
+    }
+  }
+  return QRectF(ink.topLeft().toPointF() / scale, ink.size().toSizeF() / scale)
+      .translated(-kMargin, -kMargin);
+}
+
+// Every text set in the all-capitals face, as drawn, lies inside its control: a caption
+// inside its button's two-pixel edge, a label's wrapped lines inside the label.
+void ExpectSmallCapitalsFit(QWidget& window) {
+  const qreal scale = window.devicePixelRatioF();
+  for (QWidget* control : window.findChildren<QWidget*>()) {
+    if (control->font().capitalization() != QFont::SmallCaps) {
+      continue;
+    }
+    SCOPED_TRACE(control->objectName().toStdString());
+    QRectF room = control->rect();
+    QRectF ink;
+    if (const auto* button = qobject_cast<QPushButton*>(control)) {
+      room.adjust(2, 2, -2, -2);
+      ink = Ink(button->font(), button->text(), button->width(),
+                Qt::AlignHCenter | Qt::TextShowMnemonic, scale);
+      ink.moveTop(0);
+      EXPECT_LE(ink.height(), room.height());
+      ink.moveTop(room.top());
+    } else if (const auto* label = qobject_cast<QLabel*>(control)) {
+      const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+      ink = Ink(label->font(), label->text(), label->width(),
+                static_cast<int>(label->alignment()) | wrap, scale);
+    }
+    ASSERT_FALSE(ink.isEmpty()) << "a text in small capitals";
+    EXPECT_TRUE(room.contains(ink))
+        << "ink " << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height()
+        << " in " << room.width() << "x" << room.height();
+  }
+}
+
+TEST_F(HighDpi, TextsInSmallCapitalsStayInsideTheirControls) {
+  ExpectSmallCapitalsFit(*menu());
+  Click(menu()->cmdhowto());
+  ExpectSmallCapitalsFit(*help());
+  Click(help()->Command1());
+  Click(menu()->cmdplay());
+  LoseRound();
+  ExpectSmallCapitalsFit(*game());
+}
 
 TEST_F(HighDpi, GameWindowPaintsThePlayersSquareAtTheScreensResolution) {
   Click(menu()->cmdplay());

@@ -204,7 +204,7 @@ TEST_F(NameBox, SubmitScoreClickedHundredsOfTimesEntersOneScoreAtMost) {
   EXPECT_EQ(Table(), entered);
 }
 
-TEST_F(NameBox, TheSpacebarOnTheGameOverScreenNeverStartsAFreeze) {
+TEST_F(NameBox, ASpacebarStillTappedAsTheRoundEndsTypesIntoTheNameBoxAndEnterSubmits) {
   // Picking up the blue block arms a freeze, and the round ends before it is used.
   Shape& blue = form1().shpother[8];
   blue.left = 3000;
@@ -212,14 +212,29 @@ TEST_F(NameBox, TheSpacebarOnTheGameOverScreenNeverStartsAFreeze) {
   form1().Form_MouseMove(0, 0, 3100, 3100);
   controller_.RunTicks(1);
   ASSERT_TRUE(IsTrue(form1().freezeready));
-  LoseRound();
+  form1().txtname.text = "Ada";
+  EndRoundOn("130");
   const std::int16_t ticks = form1().tickcount;
 
-  EXPECT_EQ(game()->focusWidget(), game()->cmdreset()) << "the first control in tab order";
+  QLineEdit* name = game()->txtname();
+  EXPECT_EQ(game()->focusWidget(), name);
+  EXPECT_EQ(name->cursorPosition(), 3) << "after the name the box holds";
+  EXPECT_FALSE(name->hasSelectedText()) << "a key typed at once must not replace it";
   QTest::keyClick(game()->windowHandle(), Qt::Key_Space);
   EXPECT_FALSE(IsTrue(form1().frozen));
   EXPECT_EQ(form1().tickcount, ticks) << "a freeze would have restarted the count";
-  EXPECT_TRUE(form1().Timer1.enabled) << "the spacebar pressed Click To Play Again";
+  EXPECT_FALSE(form1().Timer1.enabled) << "no new round";
+  EXPECT_EQ(form1().txtname.text, "Ada ");
+
+  // A click on the empty background leaves the name box the keys.
+  QTest::mouseClick(game(), Qt::LeftButton, {}, {60, 300});
+  EXPECT_EQ(game()->focusWidget(), name);
+
+  const QSignalSpy submits(game()->cmdsubmit(), &QPushButton::clicked);
+  QTest::keyClick(game()->windowHandle(), Qt::Key_Return);
+  EXPECT_EQ(Table()[0], std::pair(u"130"_s, u"Ada "_s));
+  QTest::keyClick(game()->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(submits.count(), 2);
 }
 
 // The real message boxes, answered by keys sent to them while other keys go to the window

@@ -3,6 +3,7 @@
 // gone once left; the game window is only hidden and comes back as it was.
 
 #include <QPointer>
+#include <QTest>
 
 #include "desktop_fixture.h"
 
@@ -49,6 +50,36 @@ TEST_F(Navigation, GoToMainMenuHidesTheGameWhichReturnsAsItWasLeft) {
   EXPECT_TRUE(game()->cmdreset()->isVisible()) << "still the game-over screen";
   EXPECT_EQ(game()->txtname()->text(), QStringLiteral("Ada"));
   EXPECT_EQ(LiveWindows(), 1);
+}
+
+// Enter presses the focused button of every window, as the spacebar does; a held Enter presses
+// it once.
+TEST_F(Navigation, TheKeyboardAloneMovesBetweenTheWindows) {
+  const auto press = [](QWidget* window, Qt::Key key) {
+    QTest::keyClick(window->windowHandle(), key);
+  };
+  press(menu(), Qt::Key_Tab);
+  ASSERT_EQ(menu()->focusWidget(), menu()->cmdhowto());
+  press(menu(), Qt::Key_Return);
+  ASSERT_NE(help(), nullptr);
+  press(help(), Qt::Key_Return);
+  ASSERT_NE(menu(), nullptr);
+  EXPECT_EQ(help(), nullptr);
+
+  Click(menu()->cmdhowto());
+  press(help(), Qt::Key_Escape);  // the help window's only way out
+  ASSERT_NE(menu(), nullptr);
+  EXPECT_EQ(help(), nullptr);
+
+  press(menu(), Qt::Key_Enter);
+  ASSERT_NE(game(), nullptr);
+  LoseRound();
+  game()->cmdreset()->setFocus();
+  QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+  QCoreApplication::sendEvent(game()->cmdreset(), &held);
+  EXPECT_FALSE(form1().Timer1.enabled) << "a repeat of a held Enter presses nothing";
+  press(game(), Qt::Key_Return);
+  EXPECT_TRUE(form1().Timer1.enabled) << "Click To Play Again";
 }
 
 TEST_F(Navigation, ClosingTheOnlyWindowEndsTheProgram) {

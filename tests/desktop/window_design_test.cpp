@@ -4,7 +4,9 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QStringList>
+#include <QTest>
 #include <string>
+#include <vector>
 
 #include "desktop_fixture.h"
 
@@ -83,6 +85,43 @@ TEST_F(WindowDesign, MenuShowsFourColouredButtonsOnItsPicture) {
   EXPECT_EQ(enlarged.copy(besideButtons), picture.copy(besideButtons));
   EXPECT_EQ(enlarged.pixel(1050, 780), kWhite);
   EXPECT_EQ(window.cmdplay()->geometry(), QRect(24, 232, 169, 41));
+}
+
+// The pixels of a graphical button's face that neither its caption nor its focus rectangle
+// covers: the two-pixel ring just inside its edge and a spot left of the caption.
+std::vector<QRgb> OpenFace(QPushButton& button) {
+  const QImage painted = button.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  std::vector<QRgb> face{painted.pixel(8, 20)};
+  const QRect inside = button.rect().adjusted(2, 2, -2, -2);
+  for (int x = inside.left(); x <= inside.right(); ++x) {
+    for (const int y : {inside.top(), inside.top() + 1, inside.bottom() - 1, inside.bottom()}) {
+      face.push_back(painted.pixel(x, y));
+    }
+  }
+  return face;
+}
+
+TEST_F(WindowDesign, GraphicalButtonsKeepTheirExactColourInEveryState) {
+  QPushButton& play = *menu()->cmdplay();
+  const std::vector<QRgb> green(OpenFace(play).size(), qRgb(0, 255, 0));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(menu()));
+  ASSERT_TRUE(play.hasFocus());
+  EXPECT_EQ(OpenFace(play), green) << "focused";
+  const QImage focused = Picture(play);
+  int dots = 0;
+  for (int y = 4; y < play.height() - 4; ++y) {
+    dots += focused.pixel(4, y) == kBlack ? 1 : 0;
+  }
+  EXPECT_GT(dots, 5) << "a dotted focus rectangle inside the face";
+  EXPECT_EQ(focused.pixel(0, play.height() - 1), kBlack) << "a raised edge";
+
+  QTest::mouseMove(menu()->windowHandle(), play.geometry().center());
+  EXPECT_EQ(OpenFace(play), green) << "under the pointer";
+  play.setDown(true);
+  EXPECT_EQ(OpenFace(play), green) << "pressed";
+  EXPECT_EQ(Picture(play).pixel(0, 0), kBlack) << "a sunken edge";
+  play.setDown(false);
+  EXPECT_EQ(OpenFace(*menu()->cmdexit()), std::vector<QRgb>(green.size(), qRgb(255, 0, 255)));
 }
 
 TEST_F(WindowDesign, HelpWindowShowsTheRulesSamplesAndMarks) {

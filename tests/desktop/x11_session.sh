@@ -2,6 +2,20 @@
 # the end-to-end test and by scripts/screenshots.sh; every position is in the window's own
 # pixels.
 
+# Ends the test as skipped (ctest's 77) unless every tool named is installed.
+require_tools() {
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+  done
+}
+
+# Makes the scratch folder $work, which goes with the X server and the program when the script
+# exits.
+open_session() {
+  work=$(mktemp -d)
+  trap 'stop_session; rm -rf "$work"' EXIT
+}
+
 # Starts Xvfb on a free display with a screen of the given size (e.g. 1600x1300) and points
 # DISPLAY at it.
 start_xvfb() {
@@ -19,6 +33,19 @@ start_xvfb() {
   [ "$DISPLAY" != ":" ] || { echo "Xvfb did not start" >&2; return 1; }
 }
 
+# Starts openbox on that display and waits until it manages windows, so placement and focus
+# are as a desktop's.
+start_window_manager() {
+  openbox --sm-disable >/dev/null 2>&1 &
+  WM_PID=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+    sleep 0.05
+  done
+  echo "openbox did not start" >&2
+  return 1
+}
+
 # Starts the program on that display with the given Qt scale factor.
 start_program() {
   QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$2" "$1" >/dev/null 2>&1 &
@@ -27,22 +54,55 @@ start_program() {
 
 stop_session() {
   [ -z "${PROGRAM_PID:-}" ] || kill "$PROGRAM_PID" 2>/dev/null || true
+  [ -z "${WM_PID:-}" ] || kill "$WM_PID" 2>/dev/null || true
   [ -z "${XVFB_PID:-}" ] || kill "$XVFB_PID" 2>/dev/null || true
+}
+
+# xdotool's search gives up with an X error when a window it looks at is destroyed meanwhile, as
+# the program's windows are while one replaces another; each search here is therefore retried,
+# and a window counts as gone only when two searches in a row do not find it.
+find_window() {
+  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true
 }
 
 # Prints the id of the shown window with exactly this title, waiting up to ten seconds for it.
 wait_for_window() {
-  timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
+  local id
+  for _ in $(seq 100); do
+    id=$(find_window "$1")
+    [ -z "$id" ] || { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  echo "window not shown: $1" >&2
+  return 1
 }
 
 # Waits until no shown window has this title.
 wait_for_window_gone() {
+  local absent=0
   for _ in $(seq 100); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0
+    if [ -z "$(find_window "$1")" ]; then
+      absent=$((absent + 1))
+      [ "$absent" -lt 2 ] || return 0
+    else
+      absent=0
+    fi
     sleep 0.1
   done
   echo "window still shown: $1" >&2
   return 1
+}
+
+# The window's frame as the window manager draws it around the window: "left top width height"
+# in screen pixels.
+frame_of() {
+  local x y w h left right top bottom
+  read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF}
+    /Absolute upper-left Y/ {y = $NF} / Width:/ {w = $NF} / Height:/ {h = $NF}
+    END {print x, y, w, h}')
+  IFS=, read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS |
+    sed -n 's/.* = //p' | tr -d ' ')
+  echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
 }
 
 move_in() {
