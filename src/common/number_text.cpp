@@ -10,6 +10,8 @@
 #include <limits>
 #include <system_error>
 
+#include "common/decimal_conversion.h"
+
 namespace quibbet {
 
 namespace {
@@ -120,9 +122,9 @@ double ValueOf(const NumberPrefix& n) {
   double value = 0.0;
   const char* first = n.body.data();
   const char* last = first + n.body.size();
-  const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+  const auto [ptr, ec] = ReadDecimal(first, last, value);
   if (ec == std::errc::result_out_of_range) {
-    // from_chars leaves the value alone here.
+    // ReadDecimal leaves the value alone here.
     value = DecimalOrder(n.body) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   }
   return n.negative ? -value : value;
@@ -162,9 +164,7 @@ std::string NumberToText(double value) {
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<long long>(value));
     return std::string(buffer.data(), written.ptr);
   }
-  std::array<char, 64> buffer{};
-  const auto [ptr, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  return std::string(buffer.data(), ptr);
+  return ShortestText(value);
 }
 
 std::string Int16ToText(std::int16_t value) {

@@ -3,10 +3,11 @@
 
 #include "replay/json_number.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <string>
+
+#include "common/decimal_conversion.h"
 
 namespace quibbet::replay {
 
@@ -18,12 +19,11 @@ constexpr double kExactWholeLimit = 9007199254740992.0;
 }  // namespace
 
 nlohmann::ordered_json SingleToJson(float value) {
-  std::array<char, 64> text{};
-  const char* last = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
-  // to_chars may write a whole value in exponent form ("-1e+05"); reading the text back as a
-  // double keeps its digits either way.
+  const std::string text = ShortestText(value);
+  // The text may be a whole value in exponent form ("-1e+05"); reading it back as a double keeps
+  // its digits either way.
   double shortest = 0;
-  std::from_chars(text.data(), last, shortest);
+  ReadDecimal(text.data(), text.data() + text.size(), shortest);
   if (std::trunc(shortest) == shortest && std::fabs(shortest) < kExactWholeLimit) {
     return static_cast<std::int64_t>(shortest);
   }

@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
   }
   std::cerr << "usage: quibbet-replay [--high-scores FILE] < SCRIPT\n";
 #else
+  static_cast<void>(argv);
   std::cerr << "usage: quibbet-replay < SCRIPT\n";
 #endif
   return kUsageError;

@@ -4,12 +4,12 @@
 #pragma once
 
 #include <charconv>
-#include <cmath>
 #include <string>
 #include <string_view>
 #include <system_error>
 #include <type_traits>
 
+#include "common/decimal_conversion.h"
 #include "replay/script_error.h"
 
 // A number written as one word of a script. The whole word must be the number: a sign other
@@ -22,15 +22,16 @@ template <typename Number>
 Number ParseNumberWord(std::string_view word) {
   Number value{};
   const char* last = word.data() + word.size();
-  const auto [end, error] = std::from_chars(word.data(), last, value);
-  if (error == std::errc::result_out_of_range) {
+  std::from_chars_result read;
+  if constexpr (std::is_floating_point_v<Number>) {
+    read = ReadDecimal(word.data(), last, value);
+  } else {
+    read = std::from_chars(word.data(), last, value);
+  }
+  if (read.ec == std::errc::result_out_of_range) {
     throw ScriptError("number out of range: '" + std::string(word) + "'");
   }
-  bool parsed = error == std::errc{} && end == last;
-  if constexpr (std::is_floating_point_v<Number>) {
-    parsed = parsed && std::isfinite(value);
-  }
-  if (!parsed) {
+  if (read.ec != std::errc{} || read.ptr != last) {
     throw ScriptError("not a number: '" + std::string(word) + "'");
   }
   return value;

@@ -3,9 +3,7 @@
 
 #include "replay/recorder.h"
 
-#include <array>
-#include <charconv>
-
+#include "common/decimal_conversion.h"
 #include "replay/state_json.h"
 #include "replay/window_names.h"
 #include "scores/high_score_rows.h"
@@ -14,19 +12,12 @@ namespace quibbet::replay {
 
 namespace {
 
-// The shortest decimal that reads back to the same single-precision value.
-std::string SingleText(float value) {
-  std::array<char, 32> text{};
-  const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
-  return std::string(text.data(), result.ptr);
-}
-
 struct InputLine {
   std::ostream& out;
   void operator()(const ClickInput& in) { out << "click " << NameOf(in.control); }
   void operator()(const CloseInput& in) { out << "close " << NameOf(in.window); }
   void operator()(const PointerInput& in) {
-    out << "move " << SingleText(in.x) << ' ' << SingleText(in.y);
+    out << "move " << ShortestText(in.x) << ' ' << ShortestText(in.y);
   }
   void operator()(const KeyInput& in) { out << "key " << in.code; }
   void operator()(const TextInput& in) { out << "type " << in.text; }
@@ -163,7 +154,7 @@ void Recorder::WriteQueued() {
   if (!draws_.empty()) {
     script_ << "rand";
     for (float r : draws_) {
-      script_ << ' ' << SingleText(r);
+      script_ << ' ' << ShortestText(r);
     }
     script_ << '\n';
     draws_.clear();

@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The web page's figures, each beside its target: the size of the page's own code (JavaScript
+// and WebAssembly, gzip-compressed), the time from navigation to the menu's first frame in
+// headless Chromium (median of 10 loads from a server on localhost), and ten seconds of the
+// pace of play. Prints a Markdown table; exits 1 when a target is missed.
+
+import { readdirSync, readFileSync } from "node:fs";
+import { gzipSync } from "node:zlib";
+import { join } from "node:path";
+import { openBrowser, SITE } from "../tests/web/browser.mjs";
+
+/** @param {number[]} values @param {number} q */
+function quantile(values, q) {
+  const sorted = [...values].sort((a, b) => a - b);
+  return sorted[Math.min(sorted.length - 1, Math.floor(q * sorted.length))];
+}
+
+const code = readdirSync(SITE).filter((f) => /\.(m?js|wasm)$/.test(f));
+const gzipBytes = code.reduce((sum, f) => sum + gzipSync(readFileSync(join(SITE, f)), { level: 9 }).length, 0);
+
+const session = await openBrowser();
+/** @type {number[]} */
+const firstFrames = [];
+for (let i = 0; i < 11; ++i) {
+  const page = await session.browser.newPage();
+  await page.goto(session.url);
+  const at = await page.waitForFunction(() => performance.getEntriesByName("quibbet-first-frame")[0]?.startTime);
+  // The first load fills the browser's caches, as any visit after the first finds them.
+  if (i > 0) firstFrames.push(/** @type {number} */ (await at.jsonValue()));
+  await page.close();
+}
+
+const page = await session.browser.newPage();
+await page.goto(session.url);
+await page.waitForSelector('[data-name="cmdplay"]');
+await page.click('[data-name="cmdplay"]');
+await page.waitForSelector('[data-window="Form1"]:not([hidden])');
+// The square in the info bar, out of every block's reach.
+const info = await page.$eval('[data-name="shpinfo"]', (e) => e.getBoundingClientRect().toJSON());
+await page.mouse.move(info.left + 10, info.top + 10);
+const start = await page.evaluate(() => ({ ticks: /** @type {any} */ (window).quibbetPace.ticks, time: performance.now() }));
+await new Promise((done) => setTimeout(done, 10000));
+const end = await page.evaluate(() => ({ ticks: /** @type {any} */ (window).quibbetPace.ticks, time: performance.now() }));
+/** @type {number[]} */
+const frames = await page.evaluate((from, to) => /** @type {any} */ (window).quibbetPace.frames.filter((/** @type {number} */ t) => t >= from && t <= to), start.time, end.time);
+await session.close();
+
+const rate = (end.ticks - start.ticks) / ((end.time - start.time) / 1000);
+const intervals = frames.slice(1).map((t, i) => t - frames[i]);
+const firstFrame = quantile(firstFrames, 0.5);
+const rows = [
+  ["page's code, gzip-compressed", `${(gzipBytes / 1024).toFixed(1)} KB`, "≤ 150 KB", gzipBytes <= 150 * 1024],
+  ["navigation to the menu's first frame (median of 10)", `${firstFrame.toFixed(0)} ms`, "≤ 500 ms", firstFrame <= 500],
+  ["pace over 10 s of play", `${rate.toFixed(2)} ticks/s`, "62.5 ± 0.5", Math.abs(rate - 62.5) <= 0.5],
+  ["tick intervals as the page sees them: median, 99th percentile", `${quantile(intervals, 0.5).toFixed(1)} ms, ${quantile(intervals, 0.99).toFixed(1)} ms`, "reported", true],
+];
+console.log("| Figure | Measured | Target |\n|---|---|---|");
+for (const [what, measured, target, met] of rows) console.log(`| ${what} | ${measured} | ${target}${met ? "" : " **missed**"} |`);
+process.exitCode = rows.every((r) => r[3]) ? 0 : 1;

@@ -1,0 +1,298 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page in Debian's Chromium, told as a player's stories: what is on screen is checked by
+// its pixels and elements, what the player does goes through real pointer and key events.
+// Screenshots of the menu, a round and the game-over screen at pixel ratios 1 and 2 are left
+// in build-web/screenshots.
+
+import { test, after, before } from "node:test";
+import assert from "node:assert/strict";
+import { mkdirSync } from "node:fs";
+import { openBrowser } from "./browser.mjs";
+
+const SHOTS = "build-web/screenshots";
+mkdirSync(SHOTS, { recursive: true });
+
+/** @type {Awaited<ReturnType<typeof openBrowser>>} */
+let session;
+before(async () => {
+  session = await openBrowser();
+});
+after(async () => {
+  await session.close();
+});
+
+/** @param {number} ms */
+const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
+
+/** @param {number} deviceScaleFactor */
+async function newGame(deviceScaleFactor = 1) {
+  const page = await session.browser.newPage();
+  await page.setViewport({ width: 1000, height: 720, deviceScaleFactor });
+  /** @type {string[]} */
+  const errors = [];
+  page.on("pageerror", (e) => errors.push(e.message));
+  await page.goto(session.url);
+  await page.waitForSelector('[data-window="Form2"]:not([hidden]) [data-name="cmdplay"]');
+  return { page, errors };
+}
+
+/** @param {import("puppeteer-core").Page} page @param {string} name */
+async function box(page, name) {
+  const found = await page.$(`[data-name="${name}"]`);
+  const rect = found && (await found.boundingBox());
+  assert.ok(rect, `${name} is on the page`);
+  return rect;
+}
+
+/** @param {import("puppeteer-core").Page} page @param {string} name */
+async function clickControl(page, name) {
+  const r = await box(page, name);
+  await page.mouse.click(r.x + r.width / 2, r.y + r.height / 2);
+}
+
+// The colours of a screenshot's pixels, read back in a page of its own.
+/** @param {Uint8Array} png @param {Array<[number, number]>} points */
+async function pixels(png, points) {
+  const page = await session.browser.newPage();
+  const colours = await page.evaluate(
+    async (base64, at) => {
+      const blob = await (await fetch(`data:image/png;base64,${base64}`)).blob();
+      const image = await createImageBitmap(blob);
+      const canvas = new OffscreenCanvas(image.width, image.height);
+      const context = /** @type {OffscreenCanvasRenderingContext2D} */ (canvas.getContext("2d"));
+      context.drawImage(image, 0, 0);
+      return at.map(([x, y]) => Array.from(context.getImageData(x, y, 1, 1).data.slice(0, 3)));
+    },
+    Buffer.from(png).toString("base64"),
+    points,
+  );
+  await page.close();
+  return colours;
+}
+
+/** @param {import("puppeteer-core").Page} page @param {string} name */
+const backgroundOf = (page, name) =>
+  page.$eval(`[data-name="${name}"]`, (e) => getComputedStyle(e).backgroundColor);
+
+// The next message box: its title and text, answered with the given button.
+/** @param {import("puppeteer-core").Page} page @param {string} answer */
+async function answerBox(page, answer) {
+  await page.waitForSelector("dialog.message[open]");
+  const shown = await page.$eval("dialog.message", (d) => ({
+    title: d.querySelector("h2")?.textContent,
+    text: d.querySelector("p")?.textContent,
+    buttons: Array.from(d.querySelectorAll("button"), (b) => b.textContent),
+  }));
+  const [button] = await page.$$(`xpath/.//dialog//button[text()="${answer}"]`);
+  await /** @type {import("puppeteer-core").ElementHandle<Element>} */ (button).click();
+  await page.waitForSelector("dialog.message", { hidden: true });
+  return shown;
+}
+
+// Waits for a red block wholly inside the playing field and moves the pointer onto it.
+/** @param {import("puppeteer-core").Page} page */
+async function steerOntoRed(page) {
+  const field = await box(page, "shpinfo");
+  for (let tries = 0; tries < 400; ++tries) {
+    const blocks = await page.$$eval(".shape[data-name^='shpother']", (all) =>
+      all.map((e) => ({ colour: getComputedStyle(e).backgroundColor, rect: e.getBoundingClientRect().toJSON() })),
+    );
+    const red = blocks.find(
+      (b) => b.colour === "rgb(255, 0, 0)" && b.rect.left > field.x + 40 && b.rect.right < field.x + field.width - 40,
+    );
+    if (red) {
+      await page.mouse.move(red.rect.left + red.rect.width / 2, red.rect.top + red.rect.height / 2);
+      return;
+    }
+    await sleep(25);
+  }
+  assert.fail("no red block came into the window");
+}
+
+for (const scale of [1, 2]) {
+  test(`a round at pixel ratio ${scale}: menu, play, the square on the pointer, a red block, game over`, async () => {
+    const { page, errors } = await newGame(scale);
+    const suffix = scale === 1 ? "" : "@2x";
+    await sleep(200);
+    const menu = await page.screenshot({ path: `${SHOTS}/menu${suffix}.png` });
+    // The four buttons in their colours, and the black of the title picture's lettering.
+    const centres = await Promise.all(
+      ["cmdplay", "cmdhowto", "cmdabout", "cmdexit"].map(async (name) => {
+        const r = await box(page, name);
+        return /** @type {[number, number]} */ ([Math.round((r.x + 8) * scale), Math.round((r.y + 8) * scale)]);
+      }),
+    );
+    const band = await page.$eval(".picture", (e) => e.getBoundingClientRect().toJSON());
+    const letter = /** @type {[number, number]} */ ([
+      Math.round((band.left + 40) * scale),
+      Math.round((band.top + 80) * scale),
+    ]);
+    assert.deepEqual(await pixels(menu, [...centres, letter]), [
+      [0, 255, 0],
+      [255, 255, 0],
+      [255, 0, 0],
+      [255, 0, 255],
+      [0, 0, 0],
+    ]);
+
+    await clickControl(page, "cmdplay");
+    await page.waitForSelector('[data-window="Form1"]:not([hidden])');
+    assert.equal(await page.$('[data-window="Form2"]'), null, "the menu is unloaded");
+
+    // The square's top-left corner goes where the pointer is, by real pointer events.
+    const field = await box(page, "shpinfo");
+    for (const [dx, dy] of [[150, 200], [400, 350]]) {
+      await page.mouse.move(field.x + dx, field.y + field.height + dy);
+      const square = await box(page, "shpgreen");
+      assert.ok(Math.abs(square.x - (field.x + dx)) <= 1 && Math.abs(square.y - (field.y + field.height + dy)) <= 1);
+    }
+    await sleep(1500);
+    await page.screenshot({ path: `${SHOTS}/play${suffix}.png` });
+
+    await steerOntoRed(page);
+    await page.waitForSelector('[data-name="cmdreset"]:not([hidden])');
+    assert.equal(await page.$eval('[data-name="cmdreset"]', (e) => e.textContent), "Click To Play Again");
+    await page.screenshot({ path: `${SHOTS}/gameover${suffix}.png` });
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+}
+
+test("a score below the table is refused with the exact message, then the menu, About and Exit", async () => {
+  const { page, errors } = await newGame();
+  await clickControl(page, "cmdplay");
+  await page.waitForSelector('[data-window="Form1"]:not([hidden])');
+  await steerOntoRed(page);
+  await page.waitForSelector('[data-name="cmdsubmit"]:not([hidden])');
+  await page.click('[data-name="txtname"]');
+  await page.keyboard.type("Ada");
+  await clickControl(page, "cmdsubmit");
+  assert.deepEqual(await answerBox(page, "OK"), {
+    title: "Error",
+    text: "FAIL! Score not good enough for highscores list.",
+    buttons: ["OK"],
+  });
+
+  await clickControl(page, "cmdmain");
+  await page.waitForSelector('[data-window="Form2"]:not([hidden])');
+  assert.equal(await page.$eval('[data-window="Form1"]', (e) => /** @type {HTMLElement} */ (e).hidden), true, "the game is only hidden");
+  await clickControl(page, "cmdabout");
+  assert.deepEqual(await answerBox(page, "OK"), {
+    title: "About Quibbet 2",
+    text: "Programmed By Vantrello",
+    buttons: ["OK"],
+  });
+  await clickControl(page, "cmdexit");
+  assert.deepEqual(await answerBox(page, "No"), {
+    title: "End program",
+    text: "Are you sure you want to quit?",
+    buttons: ["Yes", "No"],
+  });
+  assert.ok(await page.$('[data-window="Form2"]:not([hidden])'), "No keeps the menu");
+  await clickControl(page, "cmdexit");
+  await answerBox(page, "Yes");
+  await page.waitForFunction(() => document.title === "Quibbet has ended");
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+test("blocks move about 208 pixels a second, 62.5 ticks a second; a hidden page pauses", async () => {
+  const { page } = await newGame();
+  assert.equal(await backgroundOf(page, "cmdplay"), "rgb(0, 255, 0)");
+  await clickControl(page, "cmdplay");
+  await page.waitForSelector('[data-window="Form1"]:not([hidden])');
+  // The square sits in the info bar, where no block comes.
+  const field = await box(page, "shpinfo");
+  await page.mouse.move(field.x + 10, field.y + 10);
+  /** @returns {Promise<{ time: number, ticks: number, lefts: number[] }>} */
+  const sample = () =>
+    page.evaluate(() => ({
+      time: performance.now(),
+      ticks: /** @type {any} */ (window).quibbetPace.ticks,
+      lefts: Array.from(document.querySelectorAll(".shape[data-name^='shpother']"), (e) => e.getBoundingClientRect().left),
+    }));
+  await sleep(500);
+  const start = await sample();
+  await sleep(3000);
+  const end = await sample();
+  const seconds = (end.time - start.time) / 1000;
+  const rate = (end.ticks - start.ticks) / seconds;
+  // Loose bounds: other work on the machine may drop a frame; the benchmark holds the pace.
+  assert.ok(Math.abs(rate - 62.5) < 4, `${rate} ticks a second`);
+  // Every block moves right at the same speed; one that went back to the left edge meanwhile
+  // (past the right edge, or picked up) seems slower, so the fastest tells.
+  const speed = Math.max(...start.lefts.map((left, i) => (end.lefts[i] - left) / seconds));
+  assert.ok(Math.abs(speed - 208.3) < 15, `${speed} px a second at ${rate} ticks a second`);
+
+  // A hidden page pauses the game like a minimised window, and owes it no ticks afterwards.
+  /** @param {boolean} hidden */
+  const hide = (hidden) =>
+    page.evaluate((h) => {
+      Object.defineProperty(document, "hidden", { value: h, configurable: true });
+      document.dispatchEvent(new Event("visibilitychange"));
+    }, hidden);
+  await hide(true);
+  const paused = await sample();
+  await sleep(1000);
+  assert.equal((await sample()).ticks, paused.ticks);
+  await hide(false);
+  await sleep(200);
+  const resumed = (await sample()).ticks - paused.ticks;
+  assert.ok(resumed > 0 && resumed < 20, `${resumed} ticks in 200 ms after the pause`);
+  await page.close();
+});
+
+test("How To Play and back, then the menu's close box ends the program", async () => {
+  const { page, errors } = await newGame();
+  await clickControl(page, "cmdhowto");
+  await page.waitForSelector('[data-window="frmhelp"]:not([hidden])');
+  assert.equal(await page.$eval('[data-window="frmhelp"] h2', (e) => e.textContent), "How to Play");
+  assert.equal(await page.$('[data-window="Form2"]'), null, "the menu is unloaded");
+  await clickControl(page, "Command1");
+  await page.waitForSelector('[data-window="Form2"]:not([hidden])');
+  assert.equal(await page.$('[data-window="frmhelp"]'), null, "the help window is unloaded");
+  await page.click('[data-window="Form2"] .close');
+  await page.waitForFunction(() => document.title === "Quibbet has ended");
+  await page.click("a");
+  await page.waitForSelector('[data-window="Form2"]:not([hidden]) [data-name="cmdplay"]');
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+test("the all-time table is kept in the browser: a score entered is there after a reload, a bad table is moved aside", async () => {
+  const { page, errors } = await newGame();
+  const key = "quibbet/high-scores.json";
+  const low = { format: 1, table: [1, 2, 3, 4, 5].map((n) => ({ name: `Low ${n}`, score: 0 })) };
+  await page.evaluate((k, t) => (localStorage.clear(), localStorage.setItem(k, t)), key, JSON.stringify(low));
+  /** @param {string} [name] */
+  const playToGameOver = async (name) => {
+    await page.reload();
+    await page.waitForSelector('[data-window="Form2"]:not([hidden]) [data-name="cmdplay"]');
+    await clickControl(page, "cmdplay");
+    await page.waitForSelector('[data-window="Form1"]:not([hidden])');
+    await steerOntoRed(page);
+    await page.waitForSelector('[data-name="cmdsubmit"]:not([hidden])');
+    if (name) {
+      await page.click('[data-name="txtname"]');
+      await page.keyboard.type(name);
+      await clickControl(page, "cmdsubmit");
+    }
+    return page.$eval('[data-name="lblhighname(0)"]', (e) => e.textContent);
+  };
+
+  assert.equal(await playToGameOver("Ada"), "Ada");
+  const stored = JSON.parse(await page.evaluate((k) => localStorage.getItem(k) ?? "", key));
+  assert.equal(stored.format, 1);
+  assert.equal(stored.table[0].name, "Ada");
+  assert.equal(await playToGameOver(), "Ada", "the entry is there after a reload");
+
+  await page.evaluate((k) => localStorage.setItem(k, '{"format": 1, "table": []} and more'), key);
+  assert.equal(await playToGameOver(), "Zell", "a bad table gives way to the default rows");
+  const keys = await page.evaluate(() => Object.keys(localStorage));
+  assert.ok(keys.some((k) => k.startsWith(`${key}.bad-`)), "the bad table is kept aside");
+  await page.evaluate(() => localStorage.clear());
+  assert.deepEqual(errors, []);
+  await page.close();
+});
