@@ -93,6 +93,8 @@ export class WindowView {
       if (e.target === this.client) {
         events.key(e);
       }
+      // Escape leaves the help window by its only button.
+      if (e.key === "Escape" && this.name === "frmhelp") events.click("Command1");
     });
     this.root.append(bar, this.client);
     /** @type {HTMLElement[]} */
@@ -122,6 +124,11 @@ export class WindowView {
         input.spellcheck = false;
         input.autocomplete = "off";
         input.addEventListener("input", () => this.events.typed(input.value));
+        // Enter in the name box submits the score, as on the desktop: on the key's release, so
+        // that the message box it may open does not take that release as its own answer.
+        input.addEventListener("keyup", (e) => {
+          if (e.key === "Enter") this.events.click("cmdsubmit");
+        });
         applyFont(input, control.font);
         input.tabIndex = control.tab + 1;
         input.style.background = cssColour(control.back);
@@ -196,6 +203,13 @@ export class WindowView {
         case "textbox": {
           const input = /** @type {HTMLInputElement} */ (element);
           if (input.value !== control.text) input.value = control.text;
+          // The name box appears as a round ends and takes the keys at once, so a spacebar
+          // still held for a freeze cannot start the next round.
+          if (control.visible && input.dataset.shown !== "yes" && !this.root.hidden) {
+            input.focus();
+            input.setSelectionRange(input.value.length, input.value.length);
+          }
+          input.dataset.shown = control.visible ? "yes" : "no";
           break;
         }
         case "shape":
