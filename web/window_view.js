@@ -41,6 +41,8 @@ function applyFont(element, font) {
   element.style.font = `${font.italic ? "italic " : ""}${font.weight} ${Math.round(
     (font.points * 96) / 72,
   )}px "${face}"`;
+  // The designed face has capitals only; its stand-in reads as one in small capitals.
+  element.style.fontVariant = font.face === "Lithos Pro Regular" ? "small-caps" : "";
 }
 
 /** @param {HTMLElement} element @param {At} at */
