@@ -24,9 +24,9 @@
 
 namespace {
 
+using quibbet::TickInput;
 using quibbet::replay::ParseLine;
 using quibbet::replay::ScriptError;
-using quibbet::replay::Tick;
 
 // "tick N" has no upper bound, and a round runs for ever while the square hides from the blocks,
 // so an input that asks for more ticks than this is skipped rather than run. The budget still
@@ -51,7 +51,7 @@ Survey SurveyScript(const std::string& script) {
     ++survey.lastLine;
     try {
       const auto command = ParseLine(line);
-      if (const auto* tick = command ? std::get_if<Tick>(&*command) : nullptr) {
+      if (const auto* tick = command ? std::get_if<TickInput>(&*command) : nullptr) {
         survey.ticks += std::min(tick->count, kTickBudget + 1);
       }
     } catch (const ScriptError&) {
