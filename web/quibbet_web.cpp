@@ -23,6 +23,7 @@
 #include "scores/file_store.h"
 #include "shell/control.h"
 #include "shell/shell.h"
+#include "shell/window_names.h"
 
 namespace quibbet {
 
@@ -201,12 +202,6 @@ Json WindowJson(const Shell& shell, Window w) {
   return j;
 }
 
-constexpr std::string_view kWindowNames[] = {"Form1", "Form2", "frmhelp"};
-
-std::string_view WindowName(Window w) {
-  return kWindowNames[static_cast<std::size_t>(w)];
-}
-
 // The game window's timer runs while it is enabled; starting it afresh owes no time from before.
 void FollowTimer(Game& game, std::chrono::nanoseconds now) {
   const Form1* form = game.shell.form1();
@@ -280,13 +275,13 @@ EMSCRIPTEN_KEEPALIVE const char* quibbet_scene() {
   quibbet::Json windows = quibbet::Json::object();
   for (quibbet::Window w : quibbet::kAllWindows) {
     if (shell.State(w) != quibbet::WindowState::kUnloaded) {
-      windows[std::string(quibbet::WindowName(w))] = quibbet::WindowJson(shell, w);
+      windows[std::string(quibbet::NameOf(w))] = quibbet::WindowJson(shell, w);
     }
   }
   const auto active = shell.Active();
   game.scene = quibbet::Json{
       {"ended", shell.Ended()},
-      {"active", active ? quibbet::WindowName(*active) : ""},
+      {"active", active ? quibbet::NameOf(*active) : ""},
       {"windows",
        windows}}.dump();
   return game.scene.c_str();

@@ -14,8 +14,8 @@
 
 #include "replay/number_word.h"
 #include "replay/script_error.h"
-#include "replay/window_names.h"
 #include "scores/high_score_table.h"
+#include "shell/window_names.h"
 
 namespace quibbet::replay {
 

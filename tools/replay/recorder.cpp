@@ -5,8 +5,8 @@
 
 #include "common/decimal_conversion.h"
 #include "replay/state_json.h"
-#include "replay/window_names.h"
 #include "scores/high_score_rows.h"
+#include "shell/window_names.h"
 
 namespace quibbet::replay {
 

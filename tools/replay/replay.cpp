@@ -8,7 +8,7 @@
 
 #include "replay/script_error.h"
 #include "replay/state_json.h"
-#include "replay/window_names.h"
+#include "shell/window_names.h"
 
 namespace quibbet::replay {
 

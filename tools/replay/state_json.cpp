@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "replay/json_number.h"
-#include "replay/window_names.h"
+#include "shell/window_names.h"
 
 namespace quibbet::replay {
 

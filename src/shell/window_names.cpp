@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Quibbet developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "replay/window_names.h"
+#include "shell/window_names.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-namespace quibbet::replay {
+namespace quibbet {
 
 namespace {
 
@@ -34,4 +34,4 @@ std::string_view NameOf(Window window) {
       ->second;
 }
 
-}  // namespace quibbet::replay
+}  // namespace quibbet

@@ -8,11 +8,11 @@
 
 #include "shell/shell.h"
 
-// The windows as scripts and dumps name them.
+// The windows by name, as replay scripts, dumps and the web page name them.
 
-namespace quibbet::replay {
+namespace quibbet {
 
 std::optional<Window> WindowNamed(std::string_view name);
 std::string_view NameOf(Window window);
 
-}  // namespace quibbet::replay
+}  // namespace quibbet
