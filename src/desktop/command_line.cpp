@@ -74,6 +74,11 @@ CommandLine ReadCommandLine(int argc, char** argv) {
                      "reproduces in <file>.jsonl (attach both to a bug report)."),
       QStringLiteral("file"));
   parser.addOption(record);
+  const QCommandLineOption overwrite(
+      QStringLiteral("overwrite"),
+      QStringLiteral("Lets --record replace <file> and <file>.jsonl; without it, a recording "
+                     "never starts over an existing file."));
+  parser.addOption(overwrite);
   AcceptQtOptions(parser);
 
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -95,8 +100,12 @@ CommandLine ReadCommandLine(int argc, char** argv) {
     Print(stdout, QStringLiteral("quibbet %1\n").arg(QCoreApplication::applicationVersion()));
     return {0, {}};
   }
+  if (parser.isSet(overwrite) && !parser.isSet(record)) {
+    Print(stderr, QStringLiteral("quibbet: --overwrite goes with --record <file>\n"));
+    return {2, {}};
+  }
   if (parser.isSet(record)) {
-    return {{}, parser.value(record).toStdString()};
+    return {{}, parser.value(record).toStdString(), parser.isSet(overwrite)};
   }
   return {};
 }

@@ -17,6 +17,8 @@ struct CommandLine {
   std::optional<int> exit_status;
   // --record FILE: the session's replay script goes to FILE, the states it prints to FILE.jsonl.
   std::optional<std::string> record_file;
+  // --overwrite: a recording may replace FILE and FILE.jsonl.
+  bool overwrite = false;
 };
 
 CommandLine ReadCommandLine(int argc, char** argv);

@@ -7,10 +7,12 @@
 #include <QIcon>
 #include <QStyleFactory>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
+#include <variant>
 
 #include "common/random_source.h"
 #include "desktop/baked_picture.h"
@@ -18,7 +20,8 @@
 #include "desktop/controller.h"
 #include "desktop/font_config_warm_up.h"
 #include "desktop/qt_message_box.h"
-#include "replay/recorder.h"
+#include "record/recorder.h"
+#include "record/recording_files.h"
 #include "scores/file_store.h"
 #include "storage/high_score_path.h"
 #include "storage/qt_table_file.h"
@@ -44,15 +47,13 @@ QIcon GameIcon() {
 
 // A recording of the session: the script in the file, the states its dumps print beside it.
 struct Recording {
-  Recording(const std::string& file, quibbet::RandomSource& random, quibbet::MessageBox& box,
-            quibbet::HighScoreStore& store)
-      : script(file),
-        states(file + ".jsonl"),
-        recorder(random, box, script, states, std::cerr, store) {}
+  Recording(quibbet::record::RecordingFiles opened, quibbet::RandomSource& random,
+            quibbet::MessageBox& box, quibbet::HighScoreStore& store)
+      : files(std::move(opened)),
+        recorder(random, box, files.script, files.states, std::cerr, store) {}
 
-  std::ofstream script;
-  std::ofstream states;
-  quibbet::replay::Recorder recorder;
+  quibbet::record::RecordingFiles files;
+  quibbet::record::Recorder recorder;
 };
 
 }  // namespace
@@ -66,6 +67,17 @@ int main(int argc, char** argv) {
     std::fputs("quibbet: no display found; run it under a desktop session or with xvfb-run\n",
                stderr);
     return 1;
+  }
+  // Checked before any window opens, so a recording that cannot be made stops the game at once.
+  std::optional<quibbet::record::RecordingFiles> recordingFiles;
+  if (commandLine.record_file) {
+    auto opened =
+        quibbet::record::OpenRecordingFiles(*commandLine.record_file, commandLine.overwrite);
+    if (const auto* refusal = std::get_if<std::string>(&opened)) {
+      std::cerr << "quibbet: " << *refusal << '\n';
+      return 2;
+    }
+    recordingFiles.emplace(std::move(std::get<quibbet::record::RecordingFiles>(opened)));
   }
   quibbet::FontConfigWarmUp fontConfig;
   // A screen at 125 % or 150 % gets exactly that scale, not one rounded to a whole number: the
@@ -84,8 +96,8 @@ int main(int argc, char** argv) {
   quibbet::QtTableFile highScoreFile(quibbet::HighScoreFilePath());
   quibbet::FileStore highScores(highScoreFile, std::cerr);
   std::unique_ptr<Recording> recording;
-  if (commandLine.record_file) {
-    recording = std::make_unique<Recording>(*commandLine.record_file, random, box, highScores);
+  if (recordingFiles) {
+    recording = std::make_unique<Recording>(std::move(*recordingFiles), random, box, highScores);
   }
   quibbet::Controller controller(recording ? recording->recorder.random() : random,
                                  recording ? recording->recorder.box() : box,

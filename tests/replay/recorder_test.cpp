@@ -5,12 +5,12 @@
 // changes the table on disk meanwhile, and a recording that cannot be written stops without
 // stopping the game.
 
-#include "replay/recorder.h"
+#include "record/recorder.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
+#include <string>
 
 #include "script_runner.h"
 #include "test_support.h"
@@ -18,9 +18,27 @@
 namespace quibbet::replay {
 namespace {
 
+using record::Recorder;
+
+// Lines kept in memory; once the disk is full, none more.
+class Lines final : public record::LineSink {
+ public:
+  bool Write(std::string_view lines) override {
+    if (text.size() + lines.size() > room) {
+      return false;
+    }
+    text += lines;
+    return true;
+  }
+  std::string Failure() const override { return "could not write here: No space left on device"; }
+
+  std::string text;
+  std::size_t room = std::string::npos;
+};
+
 // A session of the program as a front end drives it, recorded.
 struct RecordedSession {
-  explicit RecordedSession(std::ostream& script, HighScoreStore& store = KeptInMemory())
+  explicit RecordedSession(Lines& script, HighScoreStore& store = KeptInMemory())
       : recorder(random, box, script, states, err, store) {
     recorder.Attach(shell);
     shell.Start();
@@ -39,7 +57,7 @@ struct RecordedSession {
 
   FixedSeedRandom random;
   testing::RecordingMessageBox box;
-  std::ostringstream states;
+  Lines states;
   std::ostringstream err;
   Recorder recorder;
   Shell shell{recorder.random(), recorder.box(), recorder.store()};
@@ -65,7 +83,7 @@ class SharedTable final : public HighScoreStore {
 };
 
 TEST(Recorder, ASessionReplaysToTheStatesItRecorded) {
-  std::ostringstream script;
+  Lines script;
   {
     RecordedSession session(script);
     Shell& shell = session.shell;
@@ -85,18 +103,18 @@ TEST(Recorder, ASessionReplaysToTheStatesItRecorded) {
     session.recorder.Finish();
     EXPECT_EQ(session.err.str(), "");
 
-    const ScriptResult replayed = RunScript(script.str());
+    const ScriptResult replayed = RunScript(script.text);
     EXPECT_EQ(replayed.exitCode, 0) << replayed.err;
     ASSERT_EQ(replayed.dumps.size(), 3u);  // two rounds lost, and the end
-    EXPECT_EQ(replayed.out, session.states.str());
+    EXPECT_EQ(replayed.out, session.states.text);
   }
-  EXPECT_TRUE(script.str().starts_with("row 1 125 Zell\nrow 2 115 Harrowin\n"));
-  EXPECT_NE(script.str().find("\nkey 32\n"), std::string::npos);
-  EXPECT_NE(script.str().find("\nanswer 7\n"), std::string::npos);
+  EXPECT_TRUE(script.text.starts_with("row 1 125 Zell\nrow 2 115 Harrowin\n"));
+  EXPECT_NE(script.text.find("\nkey 32\n"), std::string::npos);
+  EXPECT_NE(script.text.find("\nanswer 7\n"), std::string::npos);
 }
 
 TEST(Recorder, TablesAnotherCopyWroteAreInTheScript) {
-  std::ostringstream script;
+  Lines script;
   SharedTable disk;
   RecordedSession session(script, disk);
   session.shell.Click(Control::kCmdplay);
@@ -106,27 +124,42 @@ TEST(Recorder, TablesAnotherCopyWroteAreInTheScript) {
   session.shell.Close(Window::kForm1);
   session.recorder.Finish();
 
-  const ScriptResult replayed = RunScript(script.str());
+  const ScriptResult replayed = RunScript(script.text);
   EXPECT_EQ(replayed.exitCode, 0) << replayed.err;
-  EXPECT_EQ(replayed.out, session.states.str());
-  EXPECT_NE(script.str().find("\nrow 1 900 Bea\n"), std::string::npos)
-      << script.str().substr(0, 300);
-  EXPECT_NE(script.str().find("\nrow 5 3 Other copy\n"), std::string::npos);
+  EXPECT_EQ(replayed.out, session.states.text);
+  EXPECT_NE(script.text.find("\nrow 1 900 Bea\n"), std::string::npos) << script.text.substr(0, 300);
+  EXPECT_NE(script.text.find("\nrow 5 3 Other copy\n"), std::string::npos);
 }
 
-TEST(Recorder, AFileThatCannotBeWrittenStopsTheRecordingAndNotTheGame) {
-  std::ofstream full("/dev/full");
-  if (!full) {
-    GTEST_SKIP() << "no /dev/full on this system";
+// Nothing is written at the end: the script is what a killed game leaves behind.
+TEST(Recorder, AKilledGameLeavesAScriptUpToItsLastSecond) {
+  Lines script;
+  RecordedSession session(script);
+  session.shell.Click(Control::kCmdplay);
+  session.shell.MovePointer(0, 0);
+  for (int tick = 0; tick < 200; ++tick) {
+    session.shell.RunTicks(1);
   }
-  RecordedSession session(full);
+  const ScriptResult replayed = RunScript(script.text + "dump\n");
+  EXPECT_EQ(replayed.exitCode, 0) << replayed.err;
+  ASSERT_EQ(replayed.dumps.size(), 1u);
+  EXPECT_GT(replayed.dumps[0]["game"]["tickcount"], 200 - 63);
+}
+
+TEST(Recorder, AFullDiskStopsTheRecordingAndNotTheGame) {
+  Lines script;
+  script.room = 1000;
+  RecordedSession session(script);
   session.shell.Click(Control::kCmdplay);
   session.PlayARound();
   EXPECT_FALSE(session.recorder.recording());
   session.shell.Click(Control::kCmdreset);
   session.PlayARound();
   EXPECT_FALSE(session.shell.form1()->Timer1.enabled);  // the second round was played out
-  EXPECT_EQ(session.err.str(), "quibbet: recording stopped: could not write the recording\n");
+  EXPECT_EQ(session.err.str(),
+            "quibbet: recording stopped: could not write here: No space left on device\n");
+  const ScriptResult replayed = RunScript(script.text);
+  EXPECT_EQ(replayed.exitCode, 0) << replayed.err;
 }
 
 }  // namespace

@@ -62,7 +62,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"row 1", 1, "row takes a row number, a score and a name"},
         BadLine{"row 1 012 Ann", 1, "a score is plain digits from 0 to 2147483647, not '012'"},
         BadLine{"row 1 2147483648", 1,
-                "a score is plain digits from 0 to 2147483647, not '2147483648'"}));
+                "a score is plain digits from 0 to 2147483647, not '2147483648'"},
+        // A line of any length is quoted in 80 characters at most, never half of one.
+        BadLine{std::string(100'000, 'x'), 1,
+                "unknown command '" + std::string(80, 'x') + "...' (100000 bytes)"},
+        BadLine{"click " + std::string(79, 'b') + "\u00e9" + std::string(20, 'b'), 1,
+                "unknown button '" + std::string(79, 'b') + "...' (101 bytes)"}));
 
 INSTANTIATE_TEST_SUITE_P(
     ImpossibleEvents, ScriptErrors,

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "replay/json_number.h"
+#include "record/json_number.h"
 #include "script_runner.h"
 
 namespace quibbet::replay {
@@ -94,14 +94,14 @@ TEST(Dump, SingleValuesPrintAsTheirShortestDecimal) {
 }
 
 TEST(SingleToJson, WholeValuesAreIntegersAndOthersKeepTheirShortestDigits) {
-  EXPECT_EQ(SingleToJson(9720.0f).dump(), "9720");
-  EXPECT_EQ(SingleToJson(-100000.0f).dump(), "-100000");
-  EXPECT_EQ(SingleToJson(16777216.0f).dump(), "16777216");
-  EXPECT_EQ(SingleToJson(187.5f).dump(), "187.5");
-  EXPECT_EQ(SingleToJson(0.1f).dump(), "0.1");
-  EXPECT_EQ(SingleToJson(-4000.1f).dump(), "-4000.1");
-  EXPECT_EQ(SingleToJson(1e30f).dump(), "1e+30");
-  EXPECT_EQ(SingleToJson(1.5e-45f).dump(), "1e-45");
+  EXPECT_EQ(record::SingleToJson(9720.0f).dump(), "9720");
+  EXPECT_EQ(record::SingleToJson(-100000.0f).dump(), "-100000");
+  EXPECT_EQ(record::SingleToJson(16777216.0f).dump(), "16777216");
+  EXPECT_EQ(record::SingleToJson(187.5f).dump(), "187.5");
+  EXPECT_EQ(record::SingleToJson(0.1f).dump(), "0.1");
+  EXPECT_EQ(record::SingleToJson(-4000.1f).dump(), "-4000.1");
+  EXPECT_EQ(record::SingleToJson(1e30f).dump(), "1e+30");
+  EXPECT_EQ(record::SingleToJson(1.5e-45f).dump(), "1e-45");
 }
 
 }  // namespace

@@ -28,10 +28,6 @@ constexpr std::string_view kRowWord = "row";
 constexpr std::size_t kAnyNumber = std::numeric_limits<std::size_t>::max();
 constexpr std::int64_t kSeedLimit = std::int64_t{1} << 31;
 
-std::string Quoted(std::string_view word) {
-  return "'" + std::string(word) + "'";
-}
-
 Command ParseClick(Arguments args) {
   const auto control = ControlNamed(args[0]);
   if (!control) {

@@ -29,10 +29,10 @@ Number ParseNumberWord(std::string_view word) {
     read = std::from_chars(word.data(), last, value);
   }
   if (read.ec == std::errc::result_out_of_range) {
-    throw ScriptError("number out of range: '" + std::string(word) + "'");
+    throw ScriptError("number out of range: " + Quoted(word));
   }
   if (read.ec != std::errc{} || read.ptr != last) {
-    throw ScriptError("not a number: '" + std::string(word) + "'");
+    throw ScriptError("not a number: " + Quoted(word));
   }
   return value;
 }

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "record/state_json.h"
 #include "replay/script_error.h"
-#include "replay/state_json.h"
 #include "shell/window_names.h"
 
 namespace quibbet::replay {
@@ -42,8 +42,8 @@ std::string Refusal(const Input& input, InputResult result) {
     case InputResult::kControlNotShown:
       return std::string(target.control) + " is not shown";
     case InputResult::kBadValue:
-      return "a score is plain digits from 0 to 2147483647, not '" +
-             std::get<RowInput>(input).score + "'";
+      return "a score is plain digits from 0 to 2147483647, not " +
+             Quoted(std::get<RowInput>(input).score);
   }
   return "";
 }
@@ -84,7 +84,7 @@ void Replay::Execute(const UseLcg& lcg) {
 }
 
 void Replay::Execute(const Dump& /*dump*/) {
-  out_ << StateToJson(shell_, box_.TakeShown()).dump() << '\n';
+  out_ << record::StateToJson(shell_, box_.TakeShown()).dump() << '\n';
 }
 
 }  // namespace quibbet::replay

@@ -3,7 +3,10 @@
 
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 
 // A script command that is malformed, or impossible in the state the program is in. The runner
 // reports it with the script's line number and stops there.
@@ -14,5 +17,20 @@ class ScriptError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// A word of a bad line, in quotes, as the error shows it: a line can be any length, so the quote
+// stops at 80 characters (and never inside one of UTF-8's multi-byte characters) and says so.
+inline std::string Quoted(std::string_view word) {
+  constexpr std::size_t kLongestQuote = 80;
+  if (word.size() <= kLongestQuote) {
+    return "'" + std::string(word) + "'";
+  }
+  std::size_t cut = kLongestQuote;
+  while (cut > 0 && (static_cast<unsigned char>(word[cut]) & 0xC0U) == 0x80U) {
+    --cut;
+  }
+  return "'" + std::string(word.substr(0, cut)) + "...' (" + std::to_string(word.size()) +
+         " bytes)";
+}
 
 }  // namespace quibbet::replay

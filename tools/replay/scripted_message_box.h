@@ -8,18 +8,14 @@
 #include <vector>
 
 #include "common/message_box.h"
+#include "record/shown_message.h"
 
 // The message box of a replay: boxes with only OK are answered OK, a Yes/No box takes the next
 // scripted answer, and every box shown is kept for the next dump.
 
 namespace quibbet::replay {
 
-struct ShownMessage {
-  std::string text;
-  std::string title;
-  MsgBoxStyle style;
-  MsgBoxAnswer answer;
-};
+using record::ShownMessage;
 
 class ScriptedMessageBox final : public MessageBox {
  public:

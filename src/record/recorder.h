@@ -11,7 +11,8 @@
 #include "common/game_event.h"
 #include "common/message_box.h"
 #include "common/random_source.h"
-#include "replay/scripted_message_box.h"
+#include "record/line_sink.h"
+#include "record/shown_message.h"
 #include "scores/high_score_store.h"
 #include "shell/input.h"
 #include "shell/shell.h"
@@ -22,16 +23,17 @@
 // end of every round and of the program it writes a dump into the script and the state that
 // dump prints into the states stream, so that replaying the script prints exactly those lines.
 //
-// Writing is buffered and checked at each dump and at the end; a stream that fails stops the
-// recording with one line on err, and the game plays on.
+// Every line reaches its sink as soon as the command it records is known, ticks at least once a
+// second of play, so a killed game leaves a script that replays up to where it stopped. A sink
+// that fails stops the recording with one line on err, and the game plays on.
 
-namespace quibbet::replay {
+namespace quibbet::record {
 
 class Recorder final : public InputLog, public EventListener {
  public:
   // The recorder's random source, message box and high-score store pass everything through to
   // these.
-  Recorder(RandomSource& random, MessageBox& box, std::ostream& script, std::ostream& states,
+  Recorder(RandomSource& random, MessageBox& box, LineSink& script, LineSink& states,
            std::ostream& err, HighScoreStore& store = KeptInMemory());
   ~Recorder() override;
   Recorder(const Recorder&) = delete;
@@ -46,7 +48,7 @@ class Recorder final : public InputLog, public EventListener {
   // Starts recording the shell, from the high-score table its game window loads with. Call
   // before the shell starts.
   void Attach(Shell& shell);
-  // Writes what is still pending and checks the streams.
+  // Writes the ticks still pending.
   void Finish();
   bool recording() const { return recording_; }
 
@@ -91,8 +93,8 @@ class Recorder final : public InputLog, public EventListener {
   void WriteTicks();
   void WriteInput(const Input& input);
   void WriteDump();
-  void StopOnLineBreak();
-  void Check();
+  void Flush();
+  void Stop(const std::string& reason);
 
   std::vector<float> draws_;           // heard since the last line was written
   std::vector<float> tickDraws_;       // made by the ticks not yet written
@@ -100,6 +102,7 @@ class Recorder final : public InputLog, public EventListener {
   std::vector<RowInput> rows_;         // table rows read since the last line was written
   HighScoreRows scriptRows_;           // the table as the script has it
   std::vector<ShownMessage> shown_;    // every box since the last dump
+  std::string lines_;                  // script lines not yet handed to the sink
   std::int64_t ticks_ = 0;
   bool dumpDue_ = false;
   bool recording_ = true;
@@ -107,9 +110,9 @@ class Recorder final : public InputLog, public EventListener {
   Answers box_;
   Tables store_;
   const Shell* shell_ = nullptr;
-  std::ostream& script_;
-  std::ostream& states_;
+  LineSink& script_;
+  LineSink& states_;
   std::ostream& err_;
 };
 
-}  // namespace quibbet::replay
+}  // namespace quibbet::record

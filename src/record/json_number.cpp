@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quibbet developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "replay/json_number.h"
+#include "record/json_number.h"
 
 #include <cmath>
 #include <cstdint>
@@ -9,7 +9,7 @@
 
 #include "common/decimal_conversion.h"
 
-namespace quibbet::replay {
+namespace quibbet::record {
 
 namespace {
 
@@ -30,4 +30,4 @@ nlohmann::ordered_json SingleToJson(float value) {
   return shortest;
 }
 
-}  // namespace quibbet::replay
+}  // namespace quibbet::record

@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Quibbet developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "replay/state_json.h"
+#include "record/state_json.h"
 
 #include <array>
 #include <string_view>
 #include <utility>
 
-#include "replay/json_number.h"
+#include "record/json_number.h"
 #include "shell/window_names.h"
 
-namespace quibbet::replay {
+namespace quibbet::record {
 
 namespace {
 
@@ -136,4 +136,4 @@ Json StateToJson(const Shell& shell, const std::vector<ShownMessage>& messages) 
           {"game", form ? GameToJson(*form) : Json(nullptr)}};
 }
 
-}  // namespace quibbet::replay
+}  // namespace quibbet::record

@@ -6,13 +6,13 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
-#include "replay/scripted_message_box.h"
+#include "record/shown_message.h"
 #include "shell/shell.h"
 
-namespace quibbet::replay {
+namespace quibbet::record {
 
 // The state a dump prints: whether the program has ended, each window's state, the message
 // boxes shown since the previous dump and, while the game window is loaded, its game.
 nlohmann::ordered_json StateToJson(const Shell& shell, const std::vector<ShownMessage>& messages);
 
-}  // namespace quibbet::replay
+}  // namespace quibbet::record

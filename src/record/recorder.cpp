@@ -1,31 +1,38 @@
 // SPDX-FileCopyrightText: 2026 The Quibbet developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "replay/recorder.h"
+#include "record/recorder.h"
+
+#include <chrono>
+#include <utility>
 
 #include "common/decimal_conversion.h"
-#include "replay/state_json.h"
+#include "game/pace.h"
+#include "record/state_json.h"
 #include "scores/high_score_rows.h"
 #include "shell/window_names.h"
 
-namespace quibbet::replay {
+namespace quibbet::record {
 
 namespace {
 
 struct InputLine {
-  std::ostream& out;
-  void operator()(const ClickInput& in) { out << "click " << NameOf(in.control); }
-  void operator()(const CloseInput& in) { out << "close " << NameOf(in.window); }
+  std::string& out;
+  void operator()(const ClickInput& in) { out += "click " + std::string(NameOf(in.control)); }
+  void operator()(const CloseInput& in) { out += "close " + std::string(NameOf(in.window)); }
   void operator()(const PointerInput& in) {
-    out << "move " << ShortestText(in.x) << ' ' << ShortestText(in.y);
+    out += "move " + ShortestText(in.x) + ' ' + ShortestText(in.y);
   }
-  void operator()(const KeyInput& in) { out << "key " << in.code; }
-  void operator()(const TextInput& in) { out << "type " << in.text; }
-  void operator()(const TickInput& in) { out << "tick " << in.count; }
+  void operator()(const KeyInput& in) { out += "key " + std::to_string(in.code); }
+  void operator()(const TextInput& in) { out += "type " + in.text; }
+  void operator()(const TickInput& in) { out += "tick " + std::to_string(in.count); }
   void operator()(const RowInput& in) {
-    out << "row " << in.row + 1 << ' ' << in.score << ' ' << in.name;
+    out += "row " + std::to_string(in.row + 1) + ' ' + in.score + ' ' + in.name;
   }
 };
+
+// A killed game loses at most this many ticks, a second of play, with no line between them.
+constexpr std::int64_t kTicksPerLine = std::chrono::seconds(1) / kTickStep;
 
 // A script line ends at a line break, so a name holding one cannot be written as it stands.
 bool FitsOnALine(const Input& input) {
@@ -71,8 +78,8 @@ HighScoreRows Recorder::Tables::Submit(const HighScoreRows& shown, const Submiss
   return rows;
 }
 
-Recorder::Recorder(RandomSource& random, MessageBox& box, std::ostream& script,
-                   std::ostream& states, std::ostream& err, HighScoreStore& store)
+Recorder::Recorder(RandomSource& random, MessageBox& box, LineSink& script, LineSink& states,
+                   std::ostream& err, HighScoreStore& store)
     : scriptRows_(DefaultHighScoreRows()),
       random_(random, draws_),
       box_(box, *this),
@@ -93,13 +100,13 @@ void Recorder::Attach(Shell& shell) {
     const HighScoreRow& entry = scriptRows_[static_cast<std::size_t>(row)];
     WriteInput(RowInput{row, entry.score, entry.name});
   }
-  Check();
+  Flush();
 }
 
 void Recorder::Finish() {
   if (recording_) {
     WriteTicks();
-    Check();
+    Flush();
   }
 }
 
@@ -117,10 +124,14 @@ void Recorder::Took(const Input& input) {
     ticks_ += ticks->count;
     tickDraws_.insert(tickDraws_.end(), draws_.begin(), draws_.end());
     draws_.clear();
+    if (ticks_ >= kTicksPerLine) {
+      WriteTicks();
+    }
   } else {
     WriteTicks();
     if (!FitsOnALine(input)) {
-      StopOnLineBreak();
+      Flush();
+      Stop("a name holds a line break");
       return;
     }
     WriteInput(input);
@@ -129,13 +140,14 @@ void Recorder::Took(const Input& input) {
     WriteTicks();
     WriteDump();
   }
+  Flush();
 }
 
 void Recorder::QueueRows(const HighScoreRows& rows) {
   for (int row = 0; row < kTableRows; ++row) {
     const HighScoreRow& entry = rows[static_cast<std::size_t>(row)];
     if (!FitsOnALine(RowInput{row, entry.score, entry.name})) {
-      StopOnLineBreak();
+      Stop("a name holds a line break");
       return;
     }
     if (entry != scriptRows_[static_cast<std::size_t>(row)]) {
@@ -148,19 +160,19 @@ void Recorder::QueueRows(const HighScoreRows& rows) {
 // The table rows, draws and answers the next command uses, queued just before it.
 void Recorder::WriteQueued() {
   for (const RowInput& row : std::exchange(rows_, {})) {
-    std::visit(InputLine{script_}, Input{row});
-    script_ << '\n';
+    std::visit(InputLine{lines_}, Input{row});
+    lines_ += '\n';
   }
   if (!draws_.empty()) {
-    script_ << "rand";
+    lines_ += "rand";
     for (float r : draws_) {
-      script_ << ' ' << ShortestText(r);
+      lines_ += ' ' + ShortestText(r);
     }
-    script_ << '\n';
+    lines_ += '\n';
     draws_.clear();
   }
   for (MsgBoxAnswer answer : answers_) {
-    script_ << "answer " << static_cast<int>(answer) << '\n';
+    lines_ += "answer " + std::to_string(static_cast<int>(answer)) + '\n';
   }
   answers_.clear();
 }
@@ -179,29 +191,31 @@ void Recorder::WriteTicks() {
 
 void Recorder::WriteInput(const Input& input) {
   WriteQueued();
-  std::visit(InputLine{script_}, input);
-  script_ << '\n';
+  std::visit(InputLine{lines_}, input);
+  lines_ += '\n';
 }
 
+// The script's dump goes first: a game killed between the two writes leaves a script that prints
+// one line more than the states file holds, never one less.
 void Recorder::WriteDump() {
   dumpDue_ = false;
-  script_ << "dump\n";
-  states_ << StateToJson(*shell_, std::exchange(shown_, {})).dump() << '\n';
-  script_.flush();
-  states_.flush();
-  Check();
-}
-
-void Recorder::StopOnLineBreak() {
-  err_ << "quibbet: recording stopped: a name holds a line break\n";
-  recording_ = false;
-}
-
-void Recorder::Check() {
-  if (recording_ && (script_.fail() || states_.fail())) {
-    err_ << "quibbet: recording stopped: could not write the recording\n";
-    recording_ = false;
+  lines_ += "dump\n";
+  Flush();
+  if (recording_ && !states_.Write(StateToJson(*shell_, std::exchange(shown_, {})).dump() + '\n')) {
+    Stop(states_.Failure());
   }
 }
 
-}  // namespace quibbet::replay
+void Recorder::Flush() {
+  if (recording_ && !lines_.empty() && !script_.Write(lines_)) {
+    Stop(script_.Failure());
+  }
+  lines_.clear();
+}
+
+void Recorder::Stop(const std::string& reason) {
+  err_ << "quibbet: recording stopped: " << reason << '\n';
+  recording_ = false;
+}
+
+}  // namespace quibbet::record

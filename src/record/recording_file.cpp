@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "record/recording_file.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+namespace quibbet::record {
+
+RecordingFile::RecordingFile(RecordingFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), error_(other.error_), path_(std::move(other.path_)) {}
+
+RecordingFile::~RecordingFile() {
+  if (fd_ >= 0) {
+    ::close(fd_);
+  }
+}
+
+bool RecordingFile::Empty() {
+  if (::ftruncate(fd_, 0) != 0) {
+    error_ = errno;
+    return false;
+  }
+  return true;
+}
+
+// A regular file takes a whole write unless the disk fills or a signal comes in between; the
+// rest goes in the next call, so a full disk shows as the error it is.
+bool RecordingFile::Write(std::string_view lines) {
+  while (!lines.empty()) {
+    const ssize_t written = ::write(fd_, lines.data(), lines.size());
+    if (written < 0 && errno == EINTR) {
+      continue;
+    }
+    if (written <= 0) {
+      error_ = written < 0 ? errno : ENOSPC;
+      return false;
+    }
+    lines.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+std::string RecordingFile::Failure() const {
+  return "could not write " + path_ + ": " + std::strerror(error_);
+}
+
+}  // namespace quibbet::record
