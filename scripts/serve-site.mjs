@@ -3,11 +3,13 @@
 
 // Serves a folder on 127.0.0.1, for the web build: node scripts/serve-site.mjs DIR [PORT].
 // Only files inside the folder are served, with the types browsers insist on for modules and
-// WebAssembly. Exported for the browser tests, which start it on a free port.
+// WebAssembly; a link that leads out of the folder is not inside it. Exported for the browser
+// tests, which start it on a free port.
 
 import { createServer } from "node:http";
-import { readFile } from "node:fs/promises";
-import { extname, join, normalize, resolve, sep } from "node:path";
+import { realpathSync } from "node:fs";
+import { readFile, realpath } from "node:fs/promises";
+import { extname, join, resolve, sep } from "node:path";
 import { fileURLToPath } from "node:url";
 
 /** @type {Record<string, string>} */
@@ -25,19 +27,44 @@ const TYPES = {
 };
 
 /**
+ * The file a request names inside the site, or the status that turns it away: 400 for a path that
+ * does not decode, 404 for anything that is not inside the folder once links are resolved.
+ * @param {string} root the site folder, its own links resolved
+ * @param {string | undefined} url
+ * @returns {Promise<{ file: string } | { status: number }>}
+ */
+async function siteFile(root, url) {
+  let path;
+  try {
+    path = decodeURIComponent(new URL(url ?? "/", "http://x").pathname);
+  } catch {
+    return { status: 400 };
+  }
+  if (path.includes("\0")) {
+    return { status: 400 };
+  }
+  try {
+    const file = await realpath(join(root, path.endsWith("/") ? `${path}index.html` : path));
+    return file.startsWith(root + sep) ? { file } : { status: 404 };
+  } catch {
+    return { status: 404 };
+  }
+}
+
+/**
  * @param {string} folder
  * @param {number} port 0 for any free port
  * @returns {Promise<{ url: string, close: () => void }>}
  */
 export function serve(folder, port) {
-  const root = resolve(folder);
+  const root = realpathSync(resolve(folder));
   const server = createServer(async (request, response) => {
-    const path = decodeURIComponent(new URL(request.url ?? "/", "http://x").pathname);
-    const file = normalize(join(root, path.endsWith("/") ? `${path}index.html` : path));
-    if (!file.startsWith(root + sep)) {
-      response.writeHead(403).end();
+    const found = await siteFile(root, request.url);
+    if ("status" in found) {
+      response.writeHead(found.status).end();
       return;
     }
+    const { file } = found;
     try {
       const body = await readFile(file);
       response.writeHead(200, { "Content-Type": TYPES[extname(file)] ?? "application/octet-stream" });
