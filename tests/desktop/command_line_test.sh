@@ -3,7 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The program's command line, with no display to be found: --help and --version answer and
-# exit 0, and anything the game does not take is refused in one line with status 2.
+# exit 0, and anything the game does not take is refused in one line with status 2. A recording
+# that would replace a file, or write into something that is not a regular file, is refused the
+# same way before any window opens, and leaves every file as it was.
 set -uo pipefail
 
 program=$(realpath "$1") version=$2
@@ -27,4 +29,36 @@ for wrong in --frobnicate -x extra; do
   [ "$(run "$wrong")" = "2 1" ] && [ ! -s out ] || fail "$wrong: $(cat out err)"
 done
 [ "$(run)" = "1 1" ] || fail "no display: $(cat err)"
+
+# Each case: what is in the folder beforehand, the arguments, and what the refusal names.
+refusals=(
+  "echo old >rec.txt|--record rec.txt|rec.txt already exists"
+  "echo old >rec.txt.jsonl|--record rec.txt|rec.txt.jsonl already exists"
+  "mkfifo rec.txt|--record rec.txt|rec.txt already exists"
+  "mkfifo rec.txt|--record rec.txt --overwrite|rec.txt: not a regular file"
+  "echo old >rec.txt; mkfifo rec.txt.jsonl|--record rec.txt --overwrite|rec.txt.jsonl: not a regular file"
+  "mkdir rec.txt|--record rec.txt --overwrite|rec.txt: not a regular file"
+  ":|--record /dev/null --overwrite|/dev/null: not a regular file"
+  ":|--record nowhere/rec.txt|nowhere/rec.txt: No such file or directory"
+  ":|--overwrite|--overwrite goes with --record"
+)
+# Every name in the folder with its kind, size and time of last change.
+folder_state() {
+  find "$1" -mindepth 1 -printf '%y %s %T@ %p\n' | sort
+}
+scratch=$PWD
+for refusal in "${refusals[@]}"; do
+  IFS='|' read -r setup arguments names <<<"$refusal"
+  folder=$(mktemp -d) && cd "$folder" || exit 1
+  eval "$setup"
+  before=$(folder_state .)
+  # A display is offered, so only the refusal keeps the game from starting; a hang fails.
+  # shellcheck disable=SC2086
+  timeout 10 env QT_QPA_PLATFORM=offscreen "$program" $arguments >"$scratch/out" 2>"$scratch/err"
+  status=$?
+  [ "$status" -eq 2 ] && [ "$(wc -l <"$scratch/err")" -eq 1 ] && grep -qF -- "$names" "$scratch/err" ||
+    fail "$arguments after '$setup': status $status, $(cat "$scratch/err")"
+  [ "$(folder_state .)" = "$before" ] || fail "$arguments after '$setup' changed the folder"
+  cd "$scratch" && rm -rf "$folder"
+done
 [ "$failed" -eq 0 ] && echo PASS

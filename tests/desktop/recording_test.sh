@@ -5,7 +5,9 @@
 # A session of the real program played with the pointer and the keyboard, put on record with
 # --record, and then replayed: the replay driver prints exactly the states the program recorded.
 # Through the help window and back, a round with a freeze, a submitted score, a second round,
-# the menu and Exit.
+# the menu and Exit. Then a killed game leaves a replayable recording: killed in its first round,
+# and killed in its second, the script replays without error to the states on file, up to the
+# last second of play.
 set -euo pipefail
 
 program=$1
@@ -13,9 +15,12 @@ replay=$2
 . "$(dirname "$0")/x11_session.sh"
 begin_test_session Xvfb xdotool
 start_xvfb 1024x768
-LSAN_OPTIONS=suppressions=$(dirname "$0")/lsan.supp QT_QPA_PLATFORM=xcb \
-  "$program" --record "$work/session.txt" 2>"$work/stderr" &
-PROGRAM_PID=$!
+record() {
+  LSAN_OPTIONS=suppressions=$(dirname "$0")/lsan.supp QT_QPA_PLATFORM=xcb \
+    "$program" --record "$work/session.txt" "$@" 2>"$work/stderr" &
+  PROGRAM_PID=$!
+}
+record
 
 dumps() {
   [ -f "$work/session.txt.jsonl" ] && wc -l <"$work/session.txt.jsonl" || echo 0
@@ -89,3 +94,41 @@ if ! diff -q "$work/session.txt.jsonl" "$work/replayed.jsonl" >/dev/null; then
   exit 1
 fi
 echo "PASS: $(wc -l <"$work/session.txt") script lines replay to the recorded states"
+
+# Over the recording above, played for three seconds into the round given, then killed.
+killed_in_round() {
+  local signal=$1 round=$2
+  record --overwrite
+  menu=$(wait_for_window "Welcome To Quibbet 2")
+  click_in "$menu" 108 252  # Play
+  game=$(wait_for_window "Quibbet")
+  if [ "$round" -eq 2 ]; then
+    play_until_round_ends 0
+    click_in "$game" 352 420  # Click To Play Again
+  fi
+  # Parked where no red block passes in the first round's seven seconds.
+  for step in $(seq 30); do
+    move_in "$game" $((336 + step % 2)) 417
+    sleep 0.1
+  done
+  kill "-$signal" "$PROGRAM_PID"
+  wait "$PROGRAM_PID" || true
+  PROGRAM_PID=
+}
+
+for killed in "KILL 1" "TERM 2"; do
+  killed_in_round $killed
+  "$replay" <"$work/session.txt" >"$work/replayed.jsonl" 2>"$work/replay-errors" ||
+    { echo "FAIL: killed with $killed: $(cat "$work/replay-errors")" >&2; exit 1; }
+  # The script's last dump may have gone out with no time left for its state.
+  recorded=$(wc -l <"$work/session.txt.jsonl")
+  [ "$recorded" -ge "$((${killed#* } - 1))" ] &&
+    [ "$(wc -l <"$work/replayed.jsonl")" -le "$((recorded + 1))" ] &&
+    head -n "$recorded" "$work/replayed.jsonl" | cmp -s - "$work/session.txt.jsonl" ||
+    { echo "FAIL: killed with $killed: the replay printed other states than recorded" >&2; exit 1; }
+  # The round it was killed in is on record, all but its last second.
+  ticks=$({ cat "$work/session.txt"; echo dump; } | "$replay" | tail -n 1 | jq '.game.tickcount')
+  [ "$ticks" -ge 62 ] ||
+    { echo "FAIL: killed with $killed: the last round has $ticks ticks on record" >&2; exit 1; }
+  echo "PASS: killed with $killed, $(wc -l <"$work/session.txt") script lines replay, $ticks ticks into the round"
+done
