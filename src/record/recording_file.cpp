@@ -12,7 +12,10 @@
 namespace quibbet::record {
 
 RecordingFile::RecordingFile(RecordingFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), error_(other.error_), path_(std::move(other.path_)) {}
+    : fd_(std::exchange(other.fd_, -1)),
+      error_(other.error_),
+      size_(other.size_),
+      path_(std::move(other.path_)) {}
 
 RecordingFile::~RecordingFile() {
   if (fd_ >= 0) {
@@ -29,19 +32,22 @@ bool RecordingFile::Empty() {
 }
 
 // A regular file takes a whole write unless the disk fills or a signal comes in between; the
-// rest goes in the next call, so a full disk shows as the error it is.
+// rest goes in the next call, so a full disk shows as the error it is. The part of the lines that
+// did go in is cut off again: a cut line could read as another command.
 bool RecordingFile::Write(std::string_view lines) {
-  while (!lines.empty()) {
-    const ssize_t written = ::write(fd_, lines.data(), lines.size());
+  for (std::string_view rest = lines; !rest.empty();) {
+    const ssize_t written = ::write(fd_, rest.data(), rest.size());
     if (written < 0 && errno == EINTR) {
       continue;
     }
     if (written <= 0) {
       error_ = written < 0 ? errno : ENOSPC;
+      static_cast<void>(::ftruncate(fd_, size_));
       return false;
     }
-    lines.remove_prefix(static_cast<std::size_t>(written));
+    rest.remove_prefix(static_cast<std::size_t>(written));
   }
+  size_ += static_cast<off_t>(lines.size());
   return true;
 }
 

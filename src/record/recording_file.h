@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 #include <string_view>
 #include <utility>
@@ -11,7 +13,8 @@
 
 namespace quibbet::record {
 
-// A regular file a recording writes into: each Write goes to the file at once, unbuffered.
+// A regular file a recording writes into: each Write goes to the file at once, unbuffered, and
+// one that fails leaves the file as it was before it.
 class RecordingFile final : public LineSink {
  public:
   // Takes over fd, an open regular file named path.
@@ -30,6 +33,7 @@ class RecordingFile final : public LineSink {
  private:
   int fd_;
   int error_ = 0;
+  off_t size_ = 0;  // the whole lines written so far
   std::string path_;
 };
 
