@@ -21,7 +21,8 @@ run() {
 }
 cd "$(mktemp -d)" || exit 1
 
-[ "$(run --help)" = "0 0" ] && grep -q -- "--version" out && grep -q -- "--record" out ||
+[ "$(run --help)" = "0 0" ] && grep -q -- "--version" out && grep -q -- "--record" out &&
+  grep -q -- "--overwrite" out ||
   fail "--help: $(cat out err)"
 [ "$(run --version)" = "0 0" ] && [ "$(cat out)" = "quibbet $version" ] ||
   fail "--version: $(cat out err)"
