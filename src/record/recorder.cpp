@@ -214,6 +214,9 @@ void Recorder::Flush() {
 }
 
 void Recorder::Stop(const std::string& reason) {
+  if (!recording_) {
+    return;
+  }
   err_ << "quibbet: recording stopped: " << reason << '\n';
   recording_ = false;
 }
