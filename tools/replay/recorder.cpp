@@ -22,20 +22,16 @@ struct InputLine {
   void operator()(const KeyInput& in) { out << "key " << in.code; }
   void operator()(const TextInput& in) { out << "type " << in.text; }
   void operator()(const TickInput& in) { out << "tick " << in.count; }
-  void operator()(const RowInput& in) {
-    out << "row " << in.row + 1 << ' ' << in.score << ' ' << in.name;
-  }
 };
 
 // A script line ends at a line break, so a name holding one cannot be written as it stands.
+bool FitsOnALine(const std::string& name) {
+  return name.find_first_of("\r\n") == std::string::npos;
+}
+
 bool FitsOnALine(const Input& input) {
-  const std::string* name = nullptr;
-  if (const auto* text = std::get_if<TextInput>(&input)) {
-    name = &text->text;
-  } else if (const auto* row = std::get_if<RowInput>(&input)) {
-    name = &row->name;
-  }
-  return name == nullptr || name->find_first_of("\r\n") == std::string::npos;
+  const auto* text = std::get_if<TextInput>(&input);
+  return text == nullptr || FitsOnALine(text->text);
 }
 
 }  // namespace
@@ -91,8 +87,9 @@ void Recorder::Attach(Shell& shell) {
   shell.SetInputLog(this);
   for (int row = 0; row < kTableRows; ++row) {
     const HighScoreRow& entry = scriptRows_[static_cast<std::size_t>(row)];
-    WriteInput(RowInput{row, entry.score, entry.name});
+    rows_.push_back(Row{row, entry.score, entry.name});
   }
+  WriteQueued();
   Check();
 }
 
@@ -134,12 +131,12 @@ void Recorder::Took(const Input& input) {
 void Recorder::QueueRows(const HighScoreRows& rows) {
   for (int row = 0; row < kTableRows; ++row) {
     const HighScoreRow& entry = rows[static_cast<std::size_t>(row)];
-    if (!FitsOnALine(RowInput{row, entry.score, entry.name})) {
+    if (!FitsOnALine(entry.name)) {
       StopOnLineBreak();
       return;
     }
     if (entry != scriptRows_[static_cast<std::size_t>(row)]) {
-      rows_.push_back(RowInput{row, entry.score, entry.name});
+      rows_.push_back(Row{row, entry.score, entry.name});
     }
   }
   scriptRows_ = rows;
@@ -147,9 +144,8 @@ void Recorder::QueueRows(const HighScoreRows& rows) {
 
 // The table rows, draws and answers the next command uses, queued just before it.
 void Recorder::WriteQueued() {
-  for (const RowInput& row : std::exchange(rows_, {})) {
-    std::visit(InputLine{script_}, Input{row});
-    script_ << '\n';
+  for (const Row& row : std::exchange(rows_, {})) {
+    script_ << "row " << row.row + 1 << ' ' << row.score << ' ' << row.name << '\n';
   }
   if (!draws_.empty()) {
     script_ << "rand";

@@ -11,6 +11,7 @@
 #include "common/game_event.h"
 #include "common/message_box.h"
 #include "common/random_source.h"
+#include "replay/command.h"
 #include "replay/scripted_message_box.h"
 #include "scores/high_score_store.h"
 #include "shell/input.h"
@@ -97,7 +98,7 @@ class Recorder final : public InputLog, public EventListener {
   std::vector<float> draws_;           // heard since the last line was written
   std::vector<float> tickDraws_;       // made by the ticks not yet written
   std::vector<MsgBoxAnswer> answers_;  // Yes/No answers since the last line was written
-  std::vector<RowInput> rows_;         // table rows read since the last line was written
+  std::vector<Row> rows_;              // table rows read since the last line was written
   HighScoreRows scriptRows_;           // the table as the script has it
   std::vector<ShownMessage> shown_;    // every box since the last dump
   std::int64_t ticks_ = 0;
