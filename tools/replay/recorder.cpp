@@ -87,7 +87,7 @@ void Recorder::Attach(Shell& shell) {
   shell.SetInputLog(this);
   for (int row = 0; row < kTableRows; ++row) {
     const HighScoreRow& entry = scriptRows_[static_cast<std::size_t>(row)];
-    rows_.push_back(Row{row, entry.score, entry.name});
+    rows_.push_back({row, entry});
   }
   WriteQueued();
   Check();
@@ -136,7 +136,7 @@ void Recorder::QueueRows(const HighScoreRows& rows) {
       return;
     }
     if (entry != scriptRows_[static_cast<std::size_t>(row)]) {
-      rows_.push_back(Row{row, entry.score, entry.name});
+      rows_.push_back({row, entry});
     }
   }
   scriptRows_ = rows;
@@ -144,8 +144,8 @@ void Recorder::QueueRows(const HighScoreRows& rows) {
 
 // The table rows, draws and answers the next command uses, queued just before it.
 void Recorder::WriteQueued() {
-  for (const Row& row : std::exchange(rows_, {})) {
-    script_ << "row " << row.row + 1 << ' ' << row.score << ' ' << row.name << '\n';
+  for (const auto& [row, entry] : std::exchange(rows_, {})) {
+    script_ << "row " << row + 1 << ' ' << entry.score << ' ' << entry.name << '\n';
   }
   if (!draws_.empty()) {
     script_ << "rand";

@@ -11,7 +11,6 @@
 #include "common/game_event.h"
 #include "common/message_box.h"
 #include "common/random_source.h"
-#include "replay/command.h"
 #include "replay/scripted_message_box.h"
 #include "scores/high_score_store.h"
 #include "shell/input.h"
@@ -87,6 +86,11 @@ class Recorder final : public InputLog, public EventListener {
     Recorder& recorder_;
   };
 
+  struct QueuedRow {
+    int row;  // 0 is the top row
+    HighScoreRow entry;
+  };
+
   void QueueRows(const HighScoreRows& rows);
   void WriteQueued();
   void WriteTicks();
@@ -98,7 +102,7 @@ class Recorder final : public InputLog, public EventListener {
   std::vector<float> draws_;           // heard since the last line was written
   std::vector<float> tickDraws_;       // made by the ticks not yet written
   std::vector<MsgBoxAnswer> answers_;  // Yes/No answers since the last line was written
-  std::vector<Row> rows_;              // table rows read since the last line was written
+  std::vector<QueuedRow> rows_;        // table rows read since the last line was written
   HighScoreRows scriptRows_;           // the table as the script has it
   std::vector<ShownMessage> shown_;    // every box since the last dump
   std::int64_t ticks_ = 0;
