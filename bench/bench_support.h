@@ -28,7 +28,7 @@ inline constexpr float kOutOfReachLeft = -200000;
 inline constexpr float kOutOfReachTop = 2000;
 
 inline void MoveOutOfReach(Form1& form) {
-  form.Form_MouseMove(0, 0, kOutOfReachLeft, kOutOfReachTop);
+  form.Form_MouseMove(kOutOfReachLeft, kOutOfReachTop);
 }
 
 // Blocks start up to 10000 twips left of the window and travel 50 twips a tick: after this many

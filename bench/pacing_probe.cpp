@@ -106,7 +106,7 @@ int Run(TickRecorder& app) {
   controller.Start();
   qobject_cast<Form2View*>(controller.view(Window::kForm2))->cmdplay()->click();
   auto* game = qobject_cast<Form1View*>(controller.view(Window::kForm1));
-  emit game->pointerMoved(0, 0, kOutOfReachLeft, kOutOfReachTop);
+  emit game->pointerMoved(kOutOfReachLeft, kOutOfReachTop);
 
   app.Watch(*controller.shell().form1());
   const double processorBefore = ProcessorSeconds();

@@ -49,7 +49,7 @@ void PaintFrames(benchmark::State& state, WindowView& window) {
 struct GameWindow {
   GameWindow() : form(random, box) {
     StartPlaying(form);
-    form.Form_MouseMove(0, 0, kSquareLeft, kSquareTop);
+    form.Form_MouseMove(kSquareLeft, kSquareTop);
   }
 
   FixedSeedRandom random;

@@ -17,7 +17,7 @@ class Freeze : public Form1Test {
     form.lblspacebar.visible = true;
     form.shpother[kBlueBlock].visible = false;
   }
-  void Space() { form.Form_KeyDown(kSpacebar, 0); }
+  void Space() { form.Form_KeyDown(kSpacebar); }
   void TickUntil(int tick) {
     while (form.tickcount < tick) {
       form.Timer1_Timer();
@@ -46,8 +46,8 @@ TEST_F(Freeze, TheSpacebarStartsAnArmedFreeze) {
 
 TEST_F(Freeze, OtherKeysAndAnUnarmedSpacebarChangeNothing) {
   form.tickcount = 77;
-  form.Form_KeyDown(13, 0);
-  form.Form_KeyDown(65, 0);
+  form.Form_KeyDown(13);
+  form.Form_KeyDown(65);
   EXPECT_FALSE(IsTrue(form.frozen));
   EXPECT_EQ(form.tickcount, 77);
 

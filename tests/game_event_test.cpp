@@ -113,10 +113,10 @@ const Situation kSituations[] = {
     {"AScoreGoesIntoItsRow",
      LoseRound,
      [](Shell& s) {
-       s.SetTableRow(4, "0", "Last");
+       s.form1()->table.lbluserscore[4].caption = "0";
        s.Click(Control::kCmdsubmit);
      },
-     {{.kind = K::kTableRowSet, .row = 4}, {.kind = K::kScoreEntered, .row = 4}}},
+     {{.kind = K::kScoreEntered, .row = 4}}},
     {"PlayAgain", LoseRound, [](Shell& s) { s.Click(Control::kCmdreset); }, {{K::kRoundStarted}}},
     {"BackToTheMenuHidesTheGame",
      LoseRound,

@@ -100,7 +100,7 @@ TEST_F(GameTick, CountersSaturateAndPlayGoesOn) {
   EXPECT_EQ(form.lblhigh.caption, "32767");
   // A freeze still resets the count and runs its course.
   form.freezeready = kTrue;
-  form.Form_KeyDown(kSpacebar, 0);
+  form.Form_KeyDown(kSpacebar);
   form.Timer1_Timer();
   EXPECT_EQ(form.tickcount, 1);
   EXPECT_EQ(form.lblcount.caption, "4");

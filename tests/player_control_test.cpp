@@ -10,7 +10,7 @@ namespace {
 
 class PlayerControl : public Form1Test {
  protected:
-  void Move(float x, float y) { form.Form_MouseMove(0, 0, x, y); }
+  void Move(float x, float y) { form.Form_MouseMove(x, y); }
   Shape& square() { return form.shpgreen; }
 };
 

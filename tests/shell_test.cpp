@@ -85,14 +85,6 @@ TEST_F(ShellStates, MenuAndHelpAreCreatedAfreshByEveryMoveThatShowsThem) {
   EXPECT_EQ(shell.Generation(Window::kFrmhelp), 2);
 }
 
-TEST_F(ShellStates, LoadingALoadedWindowRunsNoLoadHandler) {
-  shell.Click(Control::kCmdplay);
-  const int draws = random.taken();
-  shell.Load(Window::kForm1);
-  shell.Show(Window::kForm1);
-  EXPECT_EQ(random.taken(), draws);
-}
-
 TEST_F(ShellStates, AboutChangesNothing) {
   shell.Click(Control::kCmdabout);
   ASSERT_EQ(box.shown.size(), 1u);
@@ -120,14 +112,6 @@ TEST_F(ShellStates, ExitAsksAndEndsOnlyOnYes) {
   EXPECT_TRUE(shell.Ended());
   EXPECT_EQ(States(), (States3{U, U, U}));  // the hidden game window went too
   EXPECT_EQ(shell.form1(), nullptr);
-}
-
-TEST_F(ShellStates, ConfirmExitEndsOnlyWhileExitIsBeingClicked) {
-  box.AnswerNext(MsgBoxAnswer::kYes);
-  std::int16_t answer = 0;
-  shell.ConfirmExit(answer);
-  EXPECT_EQ(answer, 6);
-  EXPECT_FALSE(shell.Ended());
 }
 
 TEST_F(ShellStates, ClosingTheOnlyWindowEndsTheProgram) {

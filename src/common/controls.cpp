@@ -5,13 +5,11 @@
 
 namespace quibbet {
 
-Label MakeLabel(Geometry at, std::string_view caption, Font font, int tabIndex,
-                Alignment alignment) {
+Label MakeLabel(Geometry at, std::string_view caption, Font font, Alignment alignment) {
   Label label;
   static_cast<Geometry&>(label) = at;
   label.caption = std::string(caption);
   label.font = font;
-  label.tabIndex = tabIndex;
   label.alignment = alignment;
   return label;
 }

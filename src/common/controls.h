@@ -38,7 +38,6 @@ struct Label : Geometry {
   bool visible = true;
   Font font;
   Alignment alignment = Alignment::kLeft;
-  int tabIndex = 0;
   bool opaque = false;    // draws the window's background behind its text
   bool wordWrap = false;  // breaks lines between words; otherwise the text is clipped
 };
@@ -84,7 +83,7 @@ struct Timer {
 };
 
 // Design helpers shared by the windows' designs.
-Label MakeLabel(Geometry at, std::string_view caption, Font font, int tabIndex,
+Label MakeLabel(Geometry at, std::string_view caption, Font font,
                 Alignment alignment = Alignment::kLeft);
 Button MakeButton(Geometry at, std::string_view caption, Font font, int tabIndex,
                   std::optional<Colour> backColor = std::nullopt);

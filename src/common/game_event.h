@@ -21,7 +21,6 @@ enum class EventKind {
   kFreezeEnded,
   kScoreEntered,  // row: where the score went, 0 for the top row
   kScoreRefused,
-  kTableRowSet,   // row: a row given from outside, as a stored table gives it
   kWindowLoaded,  // window: for these four
   kWindowShown,
   kWindowHidden,

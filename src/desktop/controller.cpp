@@ -165,16 +165,14 @@ Controller::OwnedView Controller::CreateView(Window w) {
 
 Controller::OwnedView Controller::CreateForm1View() {
   auto window = std::make_unique<Form1View>(*shell_.form1());
-  connect(window.get(), &Form1View::pointerMoved, this,
-          [this](std::int16_t /*button*/, std::int16_t /*shift*/, float x, float y) {
-            shell_.MovePointer(x, y);
-            Sync();
-          });
-  connect(window.get(), &Form1View::keyDown, this,
-          [this](std::int16_t keyCode, std::int16_t /*shift*/) {
-            shell_.PressKey(keyCode);
-            Sync();
-          });
+  connect(window.get(), &Form1View::pointerMoved, this, [this](float x, float y) {
+    shell_.MovePointer(x, y);
+    Sync();
+  });
+  connect(window.get(), &Form1View::keyDown, this, [this](std::int16_t keyCode) {
+    shell_.PressKey(keyCode);
+    Sync();
+  });
   connect(window.get(), &Form1View::pausedChanged, this, &Controller::Sync);
   connect(window->txtname(), &QLineEdit::textEdited, this, [this](const QString& text) {
     shell_.TypeName(text.toStdString());

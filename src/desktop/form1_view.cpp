@@ -149,8 +149,7 @@ void Form1View::mouseMoveEvent(QMouseEvent* event) {
     return;
   }
   const QPointF twips = event->position() * kTwipsPerPixel;
-  emit pointerMoved(ToButtonState(event->buttons()), ToShiftState(event->modifiers()),
-                    static_cast<float>(twips.x()), static_cast<float>(twips.y()));
+  emit pointerMoved(static_cast<float>(twips.x()), static_cast<float>(twips.y()));
 }
 
 void Form1View::keyPressEvent(QKeyEvent* event) {
@@ -168,7 +167,7 @@ void Form1View::keyPressEvent(QKeyEvent* event) {
     return;
   }
   if (!paused_) {
-    emit keyDown(ToKeyCode(event->key()), ToShiftState(event->modifiers()));
+    emit keyDown(ToKeyCode(event->key()));
   }
 }
 

@@ -43,8 +43,8 @@ class Form1View final : public WindowView {
 
  signals:
   // The pointer's position in twips from the client area's top-left corner.
-  void pointerMoved(std::int16_t button, std::int16_t shift, float x, float y);
-  void keyDown(std::int16_t keyCode, std::int16_t shift);
+  void pointerMoved(float x, float y);
+  void keyDown(std::int16_t keyCode);
   void pausedChanged();
 
  protected:

@@ -41,8 +41,8 @@ class Form1 {
   // Handlers.
   void Form_Load();
   void Timer1_Timer();
-  void Form_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
-  void Form_KeyDown(std::int16_t keyCode, std::int16_t shift);
+  void Form_MouseMove(float x, float y);
+  void Form_KeyDown(std::int16_t keyCode);
   void cmdreset_Click();
   void cmdsubmit_Click();
 

@@ -47,28 +47,28 @@ Form1::Form1(RandomSource& random, MessageBox& box, EventListener& events, HighS
   shpinfo.borderWidth = 1;
 
   lblspacebar =
-      MakeLabel({240, 120, 4215, 495}, "Hit Spacebar To Freeze Enemies!", {kSansSerif, 12, 700}, 5);
+      MakeLabel({240, 120, 4215, 495}, "Hit Spacebar To Freeze Enemies!", {kSansSerif, 12, 700});
   lblspacebar.visible = false;
-  lblcount = MakeLabel({1920, 120, 615, 495}, "", {kSansSerif, 18, 700}, 6, Alignment::kCentre);
-  lblscore1 = MakeLabel({4920, 120, 975, 495}, "Score", {kSansSerif, 13.5f, 400}, 4);
-  lblscore = MakeLabel({5760, 120, 1215, 495}, "0", {kSansSerif, 18, 700}, 0, Alignment::kCentre);
-  lblhigh1 = MakeLabel({8280, 120, 1455, 375}, "High Score", {kSansSerif, 13.5f, 400}, 2);
-  lblhigh = MakeLabel({9960, 120, 975, 375}, "0", {kSansSerif, 13.5f, 700}, 1);
+  lblcount = MakeLabel({1920, 120, 615, 495}, "", {kSansSerif, 18, 700}, Alignment::kCentre);
+  lblscore1 = MakeLabel({4920, 120, 975, 495}, "Score", {kSansSerif, 13.5f, 400});
+  lblscore = MakeLabel({5760, 120, 1215, 495}, "0", {kSansSerif, 18, 700}, Alignment::kCentre);
+  lblhigh1 = MakeLabel({8280, 120, 1455, 375}, "High Score", {kSansSerif, 13.5f, 400});
+  lblhigh = MakeLabel({9960, 120, 975, 375}, "0", {kSansSerif, 13.5f, 700});
 
   shpgreen = MakeSquare(kGreen, 9720, 4080, 375);
   for (int i = 0; i < kBlockCount; ++i) {
     shpother[i] = MakeSquare(kBlocks[i].colour, kBlocks[i].left, kBlocks[i].top, kBlocks[i].size);
   }
 
-  lblname = MakeLabel({2160, 1080, 2415, 495}, "Enter Name:", {kSansSerif, 18, 700}, 8);
+  lblname = MakeLabel({2160, 1080, 2415, 495}, "Enter Name:", {kSansSerif, 18, 700});
   static_cast<Geometry&>(txtname) = {5160, 1080, 3255, 495};
   txtname.font = {kSansSerif, 18, 700};
   txtname.tabIndex = 7;
   txtname.backColor = kLightGrey;
-  lblcurrentscore = MakeLabel({8640, 1080, 615, 375}, "100", {kSansSerif, 13.5f, 700}, 25);
+  lblcurrentscore = MakeLabel({8640, 1080, 615, 375}, "100", {kSansSerif, 13.5f, 700});
   cmdsubmit = MakeButton({4440, 1680, 1695, 375}, "Submit Score", {kSansSerif, 8.25f, 700}, 24);
   lblalltime = MakeLabel({3600, 2280, 3495, 495}, "All Time High Scores", {kSansSerif, 13.5f, 700},
-                         26, Alignment::kCentre);
+                         Alignment::kCentre);
   cmdreset =
       MakeButton({3840, 6000, 2895, 615}, "Click To Play Again", {kBookman, 12, 600, true}, 3);
   cmdmain =

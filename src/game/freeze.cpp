@@ -7,7 +7,7 @@
 
 namespace quibbet {
 
-void Form1::Form_KeyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
+void Form1::Form_KeyDown(std::int16_t keyCode) {
   // Key repeat only sends more key-downs; the first clears freezeready, so one freeze starts.
   if (keyCode != kSpacebar || !IsTrue(freezeready)) {
     return;

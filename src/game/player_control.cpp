@@ -7,7 +7,7 @@
 
 namespace quibbet {
 
-void Form1::Form_MouseMove(std::int16_t /*button*/, std::int16_t /*shift*/, float x, float y) {
+void Form1::Form_MouseMove(float x, float y) {
   shpgreen.top = y;
   shpgreen.left = x;
   // At most one correction, in this order, even in a corner beyond two limits. There is none at

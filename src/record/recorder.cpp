@@ -26,23 +26,19 @@ struct InputLine {
   void operator()(const KeyInput& in) { out += "key " + std::to_string(in.code); }
   void operator()(const TextInput& in) { out += "type " + in.text; }
   void operator()(const TickInput& in) { out += "tick " + std::to_string(in.count); }
-  void operator()(const RowInput& in) {
-    out += "row " + std::to_string(in.row + 1) + ' ' + in.score + ' ' + in.name;
-  }
 };
 
 // A killed game loses at most this many ticks, a second of play, with no line between them.
 constexpr std::int64_t kTicksPerLine = std::chrono::seconds(1) / kTickStep;
 
 // A script line ends at a line break, so a name holding one cannot be written as it stands.
+bool FitsOnALine(const std::string& name) {
+  return name.find_first_of("\r\n") == std::string::npos;
+}
+
 bool FitsOnALine(const Input& input) {
-  const std::string* name = nullptr;
-  if (const auto* text = std::get_if<TextInput>(&input)) {
-    name = &text->text;
-  } else if (const auto* row = std::get_if<RowInput>(&input)) {
-    name = &row->name;
-  }
-  return name == nullptr || name->find_first_of("\r\n") == std::string::npos;
+  const auto* text = std::get_if<TextInput>(&input);
+  return text == nullptr || FitsOnALine(text->text);
 }
 
 }  // namespace
@@ -98,7 +94,7 @@ void Recorder::Attach(Shell& shell) {
   shell.SetInputLog(this);
   for (int row = 0; row < kTableRows; ++row) {
     const HighScoreRow& entry = scriptRows_[static_cast<std::size_t>(row)];
-    WriteInput(RowInput{row, entry.score, entry.name});
+    rows_.push_back({row, entry});
   }
   Flush();
 }
@@ -146,12 +142,12 @@ void Recorder::Took(const Input& input) {
 void Recorder::QueueRows(const HighScoreRows& rows) {
   for (int row = 0; row < kTableRows; ++row) {
     const HighScoreRow& entry = rows[static_cast<std::size_t>(row)];
-    if (!FitsOnALine(RowInput{row, entry.score, entry.name})) {
+    if (!FitsOnALine(entry.name)) {
       Stop("a name holds a line break");
       return;
     }
     if (entry != scriptRows_[static_cast<std::size_t>(row)]) {
-      rows_.push_back(RowInput{row, entry.score, entry.name});
+      rows_.push_back({row, entry});
     }
   }
   scriptRows_ = rows;
@@ -159,9 +155,8 @@ void Recorder::QueueRows(const HighScoreRows& rows) {
 
 // The table rows, draws and answers the next command uses, queued just before it.
 void Recorder::WriteQueued() {
-  for (const RowInput& row : std::exchange(rows_, {})) {
-    std::visit(InputLine{lines_}, Input{row});
-    lines_ += '\n';
+  for (const auto& [row, entry] : std::exchange(rows_, {})) {
+    lines_ += "row " + std::to_string(row + 1) + ' ' + entry.score + ' ' + entry.name + '\n';
   }
   if (!draws_.empty()) {
     lines_ += "rand";

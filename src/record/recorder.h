@@ -88,6 +88,11 @@ class Recorder final : public InputLog, public EventListener {
     Recorder& recorder_;
   };
 
+  struct QueuedRow {
+    int row;  // 0 is the top row
+    HighScoreRow entry;
+  };
+
   void QueueRows(const HighScoreRows& rows);
   void WriteQueued();
   void WriteTicks();
@@ -99,7 +104,7 @@ class Recorder final : public InputLog, public EventListener {
   std::vector<float> draws_;           // heard since the last line was written
   std::vector<float> tickDraws_;       // made by the ticks not yet written
   std::vector<MsgBoxAnswer> answers_;  // Yes/No answers since the last line was written
-  std::vector<RowInput> rows_;         // table rows read since the last line was written
+  std::vector<QueuedRow> rows_;        // table rows read since the last line was written
   HighScoreRows scriptRows_;           // the table as the script has it
   std::vector<ShownMessage> shown_;    // every box since the last dump
   std::string lines_;                  // script lines not yet handed to the sink

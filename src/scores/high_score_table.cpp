@@ -11,8 +11,8 @@ constexpr std::string_view kTableFont = "MS Sans Serif";
 constexpr Twips kFirstRowTop = 2760;
 constexpr Twips kRowSpacing = 600;
 
-Label TableLabel(Twips left, Twips top, Twips width, std::string_view caption, int tabIndex) {
-  return MakeLabel({left, top, width, 375}, caption, {kTableFont, 13.5f, 700}, tabIndex);
+Label TableLabel(Twips left, Twips top, Twips width, std::string_view caption) {
+  return MakeLabel({left, top, width, 375}, caption, {kTableFont, 13.5f, 700});
 }
 
 }  // namespace
@@ -23,9 +23,9 @@ HighScoreTable MakeHighScoreTable(const HighScoreRows& rows) {
     const Twips top = kFirstRowTop + kRowSpacing * static_cast<Twips>(row);
     const HighScoreRow& entry = rows[static_cast<std::size_t>(row)];
     table.lblscorenumber[row] =
-        TableLabel(2880, top, 375, std::to_string(row + 1) + std::string("."), 9 + row);
-    table.lblhighname[row] = TableLabel(3600, top, 2895, entry.name, 14 + row);
-    table.lbluserscore[row] = TableLabel(7320, top, 615, entry.score, 19 + row);
+        TableLabel(2880, top, 375, std::to_string(row + 1) + std::string("."));
+    table.lblhighname[row] = TableLabel(3600, top, 2895, entry.name);
+    table.lbluserscore[row] = TableLabel(7320, top, 615, entry.score);
   }
   return table;
 }

@@ -29,7 +29,6 @@ struct Form2 {
   Button cmdhowto;
   Button cmdabout;
   Button cmdexit;
-  Timer Timer1;  // has no handler
 };
 
 }  // namespace quibbet

@@ -21,8 +21,8 @@ constexpr std::string_view kBonusHint =
     "figure out what it does!";
 
 // The help texts draw on an opaque background and wrap between words.
-Label HelpText(Geometry at, std::string_view text, Font font, Alignment alignment, int tabIndex) {
-  Label label = MakeLabel(at, text, font, tabIndex, alignment);
+Label HelpText(Geometry at, std::string_view text, Font font, Alignment alignment) {
+  Label label = MakeLabel(at, text, font, alignment);
   label.opaque = true;
   label.wordWrap = true;
   return label;
@@ -36,11 +36,11 @@ Line Mark(Colour colour, Twips x1, Twips y1, Twips x2, Twips y2) {
 
 Frmhelp::Frmhelp()
     : Label1(HelpText({3480, 240, 3615, 495}, "Quibbet How To", {kLithos, 15.75f, 850, true},
-                      Alignment::kLeft, 0)),
+                      Alignment::kLeft)),
       Label2(HelpText({840, 1080, 9135, 2415}, kInstructions, {kLithos, 12, 850, true},
-                      Alignment::kCentre, 1)),
+                      Alignment::kCentre)),
       Label3(HelpText({3840, 3840, 2895, 1095}, kBonusHint, {kLithos, 8.25f, 850, false},
-                      Alignment::kCentre, 3)),
+                      Alignment::kCentre)),
       Shape2(MakeSquare(kYellow, 1800, 5160, 375)),
       Shape3(MakeSquare(kBlue, 2760, 5280, 255)),
       Shape1(MakeSquare(kMagenta, 5160, 5400, 255)),

@@ -31,7 +31,6 @@ struct Frmhelp {
   Line Line4;                 // long stroke of the tick
   std::array<Line, 2> Line1;  // the cross
   Button Command1;
-  Timer Timer1;  // has no handler
 };
 
 }  // namespace quibbet

@@ -5,17 +5,11 @@
 
 #include <array>
 
-#include "common/number_text.h"
 #include "shell/shell.h"
 
 namespace quibbet {
 
 namespace {
-
-struct Route {
-  const Button* (*find)(const Shell&);
-  void (*click)(Shell&);
-};
 
 template <typename Form>
 const Form* FormOn(const Shell& shell);
@@ -37,35 +31,13 @@ const Button* ButtonOn(const Shell& shell) {
   return &(FormOn<Form>(shell)->*button);
 }
 
-template <void (Shell::*handler)()>
-void ClickOnShell(Shell& shell) {
-  (shell.*handler)();
-}
-
-template <void (Form1::*handler)()>
-void ClickOnForm1(Shell& shell) {
-  (shell.form1()->*handler)();
-}
-
-// In the order of Control. A route is followed only once its window is known to be visible.
-constexpr std::array kRoutes = {
-    Route{ButtonOn<Form2, &Form2::cmdplay>, ClickOnShell<&Shell::cmdplay_Click>},
-    Route{ButtonOn<Form2, &Form2::cmdhowto>, ClickOnShell<&Shell::cmdhowto_Click>},
-    Route{ButtonOn<Form2, &Form2::cmdabout>, ClickOnShell<&Shell::cmdabout_Click>},
-    Route{ButtonOn<Form2, &Form2::cmdexit>, ClickOnShell<&Shell::cmdexit_Click>},
-    Route{ButtonOn<Frmhelp, &Frmhelp::Command1>, ClickOnShell<&Shell::Command1_Click>},
-    Route{ButtonOn<Form1, &Form1::cmdreset>, ClickOnForm1<&Form1::cmdreset_Click>},
-    Route{ButtonOn<Form1, &Form1::cmdsubmit>, ClickOnForm1<&Form1::cmdsubmit_Click>},
-    Route{ButtonOn<Form1, &Form1::cmdmain>, ClickOnShell<&Shell::cmdmain_Click>},
+// In the order of Control. A button is looked up only once its window is known to be visible.
+constexpr std::array kButtons = {
+    ButtonOn<Form2, &Form2::cmdplay>,      ButtonOn<Form2, &Form2::cmdhowto>,
+    ButtonOn<Form2, &Form2::cmdabout>,     ButtonOn<Form2, &Form2::cmdexit>,
+    ButtonOn<Frmhelp, &Frmhelp::Command1>, ButtonOn<Form1, &Form1::cmdreset>,
+    ButtonOn<Form1, &Form1::cmdsubmit>,    ButtonOn<Form1, &Form1::cmdmain>,
 };
-
-// What a stored table may hold: a whole number 0 to 2147483647 in plain digits.
-bool IsStoredScore(std::string_view score) {
-  const auto value = StrictNumber(score);
-  const bool plain = !score.empty() && score.find_first_not_of("0123456789") == score.npos &&
-                     (score == "0" || score.front() != '0');
-  return plain && value && *value <= 2147483647.0;
-}
 
 }  // namespace
 
@@ -84,13 +56,13 @@ InputResult Shell::Took(InputResult result, const Input& input) {
 }
 
 InputResult Shell::Click(Control control) {
-  const Route& route = kRoutes[static_cast<std::size_t>(control)];
   InputResult result = CheckVisible(WindowOf(control));
-  if (result == InputResult::kDone && !route.find(*this)->visible) {
+  if (result == InputResult::kDone &&
+      !kButtons[static_cast<std::size_t>(control)](*this)->visible) {
     result = InputResult::kControlNotShown;
   }
   if (result == InputResult::kDone) {
-    route.click(*this);
+    RunClick(control);
   }
   return Took(result, ClickInput{control});
 }
@@ -106,7 +78,7 @@ InputResult Shell::Close(Window w) {
 InputResult Shell::MovePointer(float x, float y) {
   const InputResult result = CheckVisible(Window::kForm1);
   if (result == InputResult::kDone) {
-    form1_->Form_MouseMove(0, 0, x, y);
+    form1_->Form_MouseMove(x, y);
   }
   return Took(result, PointerInput{x, y});
 }
@@ -114,7 +86,7 @@ InputResult Shell::MovePointer(float x, float y) {
 InputResult Shell::PressKey(std::int16_t keyCode) {
   const InputResult result = CheckVisible(Window::kForm1);
   if (result == InputResult::kDone) {
-    form1_->Form_KeyDown(keyCode, 0);
+    form1_->Form_KeyDown(keyCode);
   }
   return Took(result, KeyInput{keyCode});
 }
@@ -142,31 +114,6 @@ std::int64_t Shell::RunTicks(std::int64_t count) {
   return ran;
 }
 
-InputResult Shell::SetTableRow(int row, std::string_view score, std::string_view name) {
-  if (ended_) {
-    return InputResult::kProgramEnded;
-  }
-  if (row < 0 || row >= kTableRows || !IsStoredScore(score)) {
-    return InputResult::kBadValue;
-  }
-  storedRows_[static_cast<std::size_t>(row)] = StoredRow{std::string(score), std::string(name)};
-  PutStoredRows();
-  events_.On({.kind = EventKind::kTableRowSet, .row = row});
-  return Took(InputResult::kDone, RowInput{row, std::string(score), std::string(name)});
-}
-
-void Shell::PutStoredRows() {
-  if (!form1_) {
-    return;
-  }
-  for (int row = 0; row < kTableRows; ++row) {
-    if (const auto& stored = storedRows_[static_cast<std::size_t>(row)]) {
-      form1_->table.lbluserscore[row].caption = stored->score;
-      form1_->table.lblhighname[row].caption = stored->name;
-    }
-  }
-}
-
 InputResult Shell::Take(const Input& input) {
   struct Visitor {
     Shell& shell;
@@ -178,9 +125,6 @@ InputResult Shell::Take(const Input& input) {
     InputResult operator()(const TickInput& in) {
       shell.RunTicks(in.count);
       return shell.ended_ ? InputResult::kProgramEnded : InputResult::kDone;
-    }
-    InputResult operator()(const RowInput& in) {
-      return shell.SetTableRow(in.row, in.score, in.name);
     }
   };
   return std::visit(Visitor{*this}, input);

@@ -37,16 +37,7 @@ struct TextInput {
 struct TickInput {
   std::int64_t count;
 };
-// A row of the high-score table as a stored table gives it; row 0 is the top row, score is
-// plain digits.
-struct RowInput {
-  int row;
-  std::string score;
-  std::string name;
-};
-
-using Input =
-    std::variant<ClickInput, CloseInput, PointerInput, KeyInput, TextInput, TickInput, RowInput>;
+using Input = std::variant<ClickInput, CloseInput, PointerInput, KeyInput, TextInput, TickInput>;
 
 // Why an input was not taken. Nothing happens to the game when it is not.
 enum class InputResult {
@@ -54,7 +45,6 @@ enum class InputResult {
   kProgramEnded,
   kWindowNotVisible,
   kControlNotShown,  // the button clicked, or the name box typed into, is hidden
-  kBadValue,         // a table row out of range or a score that is not plain digits
 };
 
 // Hears every input the program took, after it took it, with the ticks actually delivered.

@@ -40,7 +40,6 @@ void Shell::Load(Window w) {
   switch (w) {
     case Window::kForm1:
       form1_.emplace(random_, box_, events_, store_);
-      PutStoredRows();
       events_.On({EventKind::kWindowLoaded, w});
       form1_->Form_Load();
       return;
@@ -159,18 +158,38 @@ void Shell::cmdexit_Click() {
     return;
   }
   form2_->cmdexit.value = kTrue;
-  std::int16_t scratch = 0;
-  ConfirmExit(scratch);
+  ConfirmExit();
   if (form2_) {
     form2_->cmdexit.value = kFalse;
   }
 }
 
-void Shell::ConfirmExit(std::int16_t& answer) {
-  answer = static_cast<std::int16_t>(box_.Show(kQuitText, kQuitTitle, MsgBoxStyle::kYesNo));
+void Shell::ConfirmExit() {
+  const MsgBoxAnswer answer = box_.Show(kQuitText, kQuitTitle, MsgBoxStyle::kYesNo);
   const bool pressed = form2_ && IsTrue(form2_->cmdexit.value);
-  if (pressed && answer == static_cast<std::int16_t>(MsgBoxAnswer::kYes)) {
+  if (pressed && answer == MsgBoxAnswer::kYes) {
     End();
+  }
+}
+
+void Shell::RunClick(Control control) {
+  switch (control) {
+    case Control::kCmdplay:
+      return cmdplay_Click();
+    case Control::kCmdhowto:
+      return cmdhowto_Click();
+    case Control::kCmdabout:
+      return cmdabout_Click();
+    case Control::kCmdexit:
+      return cmdexit_Click();
+    case Control::kCommand1:
+      return Command1_Click();
+    case Control::kCmdreset:
+      return form1_->cmdreset_Click();
+    case Control::kCmdsubmit:
+      return form1_->cmdsubmit_Click();
+    case Control::kCmdmain:
+      return cmdmain_Click();
   }
 }
 

@@ -6,7 +6,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 #include "common/game_event.h"
@@ -47,14 +46,33 @@ class Shell {
   // Delivers up to count ticks of the game window's timer, stopping once it is not running;
   // returns how many ran.
   std::int64_t RunTicks(std::int64_t count);
-  // Sets a row of the high-score table at once if the game window is loaded, and at every load
-  // of it from now on, before its load handler runs.
-  InputResult SetTableRow(int row, std::string_view score, std::string_view name);
   InputResult Take(const Input& input);
 
   void Listen(EventListener& listener) { events_.Listen(listener); }
   // At most one log; null stops logging.
   void SetInputLog(InputLog* log) { log_ = log; }
+
+  WindowState State(Window w) const;
+  bool Ended() const { return ended_; }
+  // Counts the loads of a window, so that a view can tell a window created afresh from the one
+  // it showed before.
+  int Generation(Window w) const { return slot(w).generation; }
+  // The window most recently shown, which the view brings to the front.
+  std::optional<Window> Active() const { return active_; }
+
+  // Null while the window is not loaded.
+  const Form1* form1() const { return form1_ ? &*form1_ : nullptr; }
+  const Form2* form2() const { return form2_ ? &*form2_ : nullptr; }
+  const Frmhelp* frmhelp() const { return frmhelp_ ? &*frmhelp_ : nullptr; }
+  // The game window to write to, for a harness that sets up a position directly (a test's
+  // arrangement, a script's stored table row); no front end changes it.
+  Form1* form1() { return form1_ ? &*form1_ : nullptr; }
+
+ private:
+  struct Slot {
+    bool visible = false;
+    int generation = 0;
+  };
 
   // The window operations every move is made of.
   void Load(Window w);
@@ -70,34 +88,12 @@ class Shell {
   void cmdexit_Click();
   void Command1_Click();
   void cmdmain_Click();
-  void ConfirmExit(std::int16_t& answer);
+  void ConfirmExit();
+  // Runs the click handler of a shown button on a visible window.
+  void RunClick(Control control);
 
   // The title-bar close box: unloads the window, asking nothing.
   void CloseBox(Window w);
-
-  WindowState State(Window w) const;
-  bool Ended() const { return ended_; }
-  // Counts the loads of a window, so that a view can tell a window created afresh from the one
-  // it showed before.
-  int Generation(Window w) const { return slot(w).generation; }
-  // The window most recently shown, which the view brings to the front.
-  std::optional<Window> Active() const { return active_; }
-
-  // Null while the window is not loaded.
-  Form1* form1() { return form1_ ? &*form1_ : nullptr; }
-  const Form1* form1() const { return form1_ ? &*form1_ : nullptr; }
-  const Form2* form2() const { return form2_ ? &*form2_ : nullptr; }
-  const Frmhelp* frmhelp() const { return frmhelp_ ? &*frmhelp_ : nullptr; }
-
- private:
-  struct Slot {
-    bool visible = false;
-    int generation = 0;
-  };
-  struct StoredRow {
-    std::string score;
-    std::string name;
-  };
 
   Slot& slot(Window w) { return slots_[static_cast<std::size_t>(w)]; }
   const Slot& slot(Window w) const { return slots_[static_cast<std::size_t>(w)]; }
@@ -109,7 +105,6 @@ class Shell {
   void EndWhenNothingOnScreen();
   InputResult CheckVisible(Window w) const;
   InputResult Took(InputResult result, const Input& input);
-  void PutStoredRows();
 
   RandomSource& random_;
   MessageBox& box_;
@@ -120,7 +115,6 @@ class Shell {
   std::optional<Form2> form2_;
   std::optional<Frmhelp> frmhelp_;
   std::array<Slot, kAllWindows.size()> slots_{};
-  std::array<std::optional<StoredRow>, kTableRows> storedRows_;
   std::optional<Window> active_;
   bool ended_ = false;
 };

@@ -164,6 +164,27 @@ TEST(Round, ThirtyPointsEnterTheTableAboveTheLastRowOnce) {
       {"number": "5.", "name": "Ann", "score": "30", "visible": true}])"));
 }
 
+// A stored table's rows: one given on the menu waits for the game window's load, one given on
+// the game-over screen shows at once, a score is entered against both, and a later row changes
+// only its own row.
+TEST(Round, TableRowsFromTheScriptAreWhatTheGameShowsAndSubmitsTo) {
+  const ScriptResult result =
+      RunScript("row 2 200 Bea\n" + kLoseFirstRound +
+                "dump\nrow 5 0 Last\ndump\ntype Ann\nclick cmdsubmit\nrow 3 1 Cy\ndump\n");
+  ASSERT_EQ(result.dumps.size(), 3u) << result.err;
+  const auto row = [&](std::size_t dump, std::size_t index) {
+    const json& entry = result.dumps[dump]["game"]["table"][index];
+    return entry["name"].get<std::string>() + " " + entry["score"].get<std::string>();
+  };
+  EXPECT_EQ(row(0, 1), "Bea 200");
+  EXPECT_EQ(row(0, 4), "Dunmere 25");
+  EXPECT_EQ(row(1, 4), "Last 0");
+  EXPECT_EQ(row(1, 1), "Bea 200");
+  EXPECT_EQ(row(2, 4), "Ann 0");
+  EXPECT_EQ(row(2, 2), "Cy 1");
+  EXPECT_EQ(result.dumps[2]["messages"], json::array());
+}
+
 // The square on the blue block: draw 0.5 sends it to Left floor(0.5 * 50001 - 100000) = -75000.
 TEST(Round, SpacebarUsesTheFreezeForTwoHundredFiftyTicks) {
   const ScriptResult result = RunScript(kPlay +

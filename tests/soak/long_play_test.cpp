@@ -22,7 +22,7 @@ class LongPlay : public Form1Test {
   LongPlay() {
     // Beyond the window's top-right corner only the right edge is corrected, so the square stays
     // above the window, where no block ever reaches: the round lasts as long as the test wants.
-    form.Form_MouseMove(0, 0, 20000, -5000);
+    form.Form_MouseMove(20000, -5000);
   }
 
   // Puts a block on the square, where the next tick's collision test finds it.
@@ -50,7 +50,7 @@ TEST_F(LongPlay, TickcountStopsAtItsLimitUntilAFreezeRestartsItsCountdown) {
   form.Timer1_Timer();
   ASSERT_TRUE(IsTrue(form.freezeready));
   EXPECT_EQ(form.tickcount, kLimit);
-  form.Form_KeyDown(kSpacebar, 0);
+  form.Form_KeyDown(kSpacebar);
   EXPECT_EQ(form.tickcount, 0);
 
   std::vector<std::pair<int, std::string>> countdown;

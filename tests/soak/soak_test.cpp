@@ -67,7 +67,7 @@ TEST(Soak, TheGameHoldsTogetherThroughLongSeededPlay) {
   CountingMessageBox box;
   Shell shell(random, box);
   shell.Start();
-  shell.cmdplay_Click();
+  shell.Click(Control::kCmdplay);
   SoakPlayer player(shell, kPlayerSeed);
   Invariants invariants(*shell.form1());
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -24,9 +25,16 @@ struct Rand {
 struct UseLcg {
   std::uint32_t seed;
 };
+// A row of the high-score table as a stored table gives it; row 0 is the top row. The score
+// stays text, judged when the row is set.
+struct Row {
+  int row;
+  std::string score;
+  std::string name;
+};
 struct Dump {};
 
 using Command = std::variant<ClickInput, CloseInput, PointerInput, KeyInput, TextInput, TickInput,
-                             RowInput, Answer, Rand, UseLcg, Dump>;
+                             Row, Answer, Rand, UseLcg, Dump>;
 
 }  // namespace quibbet::replay

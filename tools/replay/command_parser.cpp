@@ -220,7 +220,7 @@ std::optional<Command> ParseRow(std::string_view line) {
   if (!IsUtf8(name)) {
     throw ScriptError("the name of a row is not UTF-8");
   }
-  return RowInput{row - 1, std::string(score), std::move(name)};
+  return Row{row - 1, std::string(score), std::move(name)};
 }
 
 bool IsBlankOrComment(std::string_view line) {

@@ -41,16 +41,14 @@ std::string Refusal(const Input& input, InputResult result) {
       return std::string(NameOf(target.window)) + " is not visible";
     case InputResult::kControlNotShown:
       return std::string(target.control) + " is not shown";
-    case InputResult::kBadValue:
-      return "a score is plain digits from 0 to 2147483647, not " +
-             Quoted(std::get<RowInput>(input).score);
   }
   return "";
 }
 
 }  // namespace
 
-Replay::Replay(std::ostream& out, HighScoreStore& store) : shell_(random_, box_, store), out_(out) {
+Replay::Replay(std::ostream& out, HighScoreStore& store)
+    : table_(store), shell_(random_, box_, table_), out_(out) {
   shell_.Start();
 }
 
@@ -81,6 +79,18 @@ void Replay::Execute(const Rand& rand) {
 
 void Replay::Execute(const UseLcg& lcg) {
   random_.ReplaceGenerator(std::make_unique<LcgRandom>(lcg.seed));
+}
+
+// A loaded game window shows the row at once; every later load starts from it.
+void Replay::Execute(const Row& row) {
+  if (!ScriptedTable::IsStoredScore(row.score)) {
+    throw ScriptError("a score is plain digits from 0 to 2147483647, not " + Quoted(row.score));
+  }
+  table_.Set(row.row, {row.name, row.score});
+  if (Form1* game = shell_.form1()) {
+    game->table.lbluserscore[row.row].caption = row.score;
+    game->table.lblhighname[row.row].caption = row.name;
+  }
 }
 
 void Replay::Execute(const Dump& /*dump*/) {

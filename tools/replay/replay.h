@@ -8,10 +8,12 @@
 #include "replay/command.h"
 #include "replay/queued_random.h"
 #include "replay/scripted_message_box.h"
+#include "replay/scripted_table.h"
 #include "shell/shell.h"
 
 // A run of the program driven by script commands instead of a toolkit: the shell's windows and
-// handlers as the desktop program runs them, with scripted draws and message-box answers.
+// handlers as the desktop program runs them, with scripted draws, message-box answers and
+// high-score rows.
 
 namespace quibbet::replay {
 
@@ -30,11 +32,13 @@ class Replay {
   void Execute(const Answer& answer);
   void Execute(const Rand& rand);
   void Execute(const UseLcg& lcg);
+  void Execute(const Row& row);
   void Execute(const Dump& dump);
 
-  // The shell keeps references to both sources, so they are declared before it.
+  // The shell keeps references to these, so they are declared before it.
   QueuedRandom random_;
   ScriptedMessageBox box_;
+  ScriptedTable table_;
   Shell shell_;
   std::ostream& out_;
 };
