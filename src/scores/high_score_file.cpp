@@ -5,9 +5,8 @@
 
 #include <cmath>
 #include <nlohmann/json.hpp>
-#include <set>
 #include <stdexcept>
-#include <vector>
+#include <utility>
 
 #include "common/number_text.h"
 
@@ -39,70 +38,263 @@ std::size_t Utf16Units(std::string_view utf8) {
   return units;
 }
 
-// The parser would keep the last of two equal keys in an object, so the callback notes them.
-Json ParseNotingDuplicateKeys(std::string_view bytes, bool& duplicateKey) {
-  std::vector<std::set<std::string>> openObjects;
-  auto note = [&](int /*depth*/, Json::parse_event_t event, Json& parsed) {
-    if (event == Json::parse_event_t::object_start) {
-      openObjects.emplace_back();
-    } else if (event == Json::parse_event_t::object_end) {
-      openObjects.pop_back();
-    } else if (event == Json::parse_event_t::key &&
-               !openObjects.back().insert(parsed.get<std::string>()).second) {
-      duplicateKey = true;
-    }
-    return true;
-  };
-  return Json::parse(bytes, note, /*allow_exceptions=*/false);
-}
+// Reads the file in one pass and keeps nothing but the five rows. Once the file says it is of
+// this version's format, the first thing that cannot be in a table stops the reading; until
+// then it reads on to the end, for a file of a newer format may hold anything.
+class TableReader {
+ public:
+  using number_integer_t = Json::number_integer_t;
+  using number_unsigned_t = Json::number_unsigned_t;
+  using number_float_t = Json::number_float_t;
+  using string_t = Json::string_t;
+  using binary_t = Json::binary_t;
 
-bool HasExactly(const Json& object, std::initializer_list<const char*> keys) {
-  if (!object.is_object() || object.size() != keys.size()) {
+  bool null() { return Value(); }
+  bool boolean(bool /*value*/) { return Value(); }
+  bool number_integer(number_integer_t /*value*/) { return Value(); }
+  bool number_unsigned(number_unsigned_t value) { return Value(value); }
+  bool number_float(number_float_t /*value*/, const string_t& /*text*/) { return Value(); }
+  bool string(string_t& value) { return Value(std::nullopt, &value); }
+  bool binary(binary_t& /*value*/) { return Value(); }
+  bool start_object(std::size_t /*size*/);
+  bool end_object();
+  bool start_array(std::size_t /*size*/);
+  bool end_array();
+  bool key(string_t& key);
+  bool parse_error(std::size_t /*position*/, const std::string& /*token*/,
+                   const nlohmann::detail::exception& /*error*/) {
+    notJson_ = true;
     return false;
   }
-  for (const char* key : keys) {
-    if (!object.contains(key)) {
-      return false;
-    }
+
+  ParsedHighScores Result() const;
+
+ private:
+  // Where the reader is: the depth of the table's own containers it is in. Containers found
+  // anywhere else are only counted until they close.
+  enum Depth { kOutside, kFile, kTable, kRow };
+  enum class Slot { kFormat, kTable, kName, kScore, kOther };
+
+  bool Going() const { return problem_.empty() || format_ != 1; }
+  bool Problem(std::string problem);
+  bool RowProblem(const std::string& what) {
+    return Problem("row " + std::to_string(rows_) + " " + what);
   }
-  return true;
+  bool Value(std::optional<std::uint64_t> number = std::nullopt, string_t* text = nullptr);
+  bool FileValue(std::optional<std::uint64_t> number, bool array);
+  bool RowValue(std::optional<std::uint64_t> number, string_t* text);
+  bool Elsewhere() {
+    ++elsewhere_;
+    return Going();
+  }
+
+  Depth depth_ = kOutside;
+  long elsewhere_ = 0;
+  Slot slot_ = Slot::kOther;
+  bool seenFormat_ = false;
+  bool seenTable_ = false;
+  bool seenName_ = false;
+  bool seenScore_ = false;
+  std::optional<std::uint64_t> format_;
+  std::size_t rows_ = 0;  // rows started
+  HighScoreRows table_;
+  std::uint64_t lastScore_ = 0;
+  std::string problem_;
+  bool notJson_ = false;
+  bool started_ = false;
+};
+
+bool TableReader::Problem(std::string problem) {
+  if (problem_.empty()) {
+    problem_ = std::move(problem);
+  }
+  return Going();
 }
 
-std::string RowProblem(const Json& row, std::size_t index) {
-  const std::string which = "row " + std::to_string(index + 1);
-  if (!HasExactly(row, {"name", "score"}) || !row["name"].is_string()) {
-    return which + " is not just a name and a score";
+bool TableReader::Value(std::optional<std::uint64_t> number, string_t* text) {
+  if (elsewhere_ > 0) {
+    return Going();
   }
-  const Json& score = row["score"];
-  if (!score.is_number_unsigned() || score.get<std::uint64_t>() > kMaxStoredScore) {
-    return which + "'s score is not a whole number from 0 to 2147483647";
+  switch (depth_) {
+    case kOutside:
+      started_ = true;
+      return false;  // the top level is not an object
+    case kFile:
+      return FileValue(number, false);
+    case kTable:
+      ++rows_;
+      return RowProblem("is not just a name and a score");
+    case kRow:
+      return RowValue(number, text);
   }
-  if (Utf16Units(row["name"].get_ref<const std::string&>()) > kMaxNameUtf16Units) {
-    return which + "'s name is longer than 32767 UTF-16 units";
-  }
-  return {};
+  return Going();
 }
 
-std::string TableProblem(const Json& file) {
-  if (!HasExactly(file, {"format", "table"})) {
-    return "not an object of just \"format\" and \"table\"";
+bool TableReader::FileValue(std::optional<std::uint64_t> number, bool array) {
+  switch (slot_) {
+    case Slot::kFormat:
+      format_ = number;
+      return number.value_or(0) >= 1 ? Going() : Problem("format is not 1");
+    case Slot::kTable:
+      if (array) {
+        depth_ = kTable;
+        return Going();
+      }
+      return Problem("the table is not five rows");
+    default:
+      return Going();
   }
-  if (!file["format"].is_number_unsigned() || file["format"].get<std::uint64_t>() != 1) {
-    return "format is not 1";
-  }
-  const Json& table = file["table"];
-  if (!table.is_array() || table.size() != kTableRows) {
-    return "the table is not five rows";
-  }
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    if (std::string problem = RowProblem(table[i], i); !problem.empty()) {
-      return problem;
+}
+
+bool TableReader::RowValue(std::optional<std::uint64_t> number, string_t* text) {
+  if (slot_ == Slot::kName) {
+    if (!text) {
+      return RowProblem("is not just a name and a score");
     }
-    if (i > 0 && table[i]["score"] > table[i - 1]["score"]) {
-      return "the scores do not fall from the top row down";
+    if (Utf16Units(*text) > kMaxNameUtf16Units) {
+      return RowProblem("'s name is longer than 32767 UTF-16 units");
     }
+    table_[rows_ - 1].name = std::move(*text);
+    return Going();
   }
-  return {};
+  if (slot_ == Slot::kScore) {
+    if (!number || *number > kMaxStoredScore) {
+      return RowProblem("'s score is not a whole number from 0 to 2147483647");
+    }
+    if (rows_ > 1 && *number > lastScore_) {
+      return Problem("the scores do not fall from the top row down");
+    }
+    lastScore_ = *number;
+    table_[rows_ - 1].score = std::to_string(*number);
+    return Going();
+  }
+  return Going();
+}
+
+bool TableReader::start_object(std::size_t /*size*/) {
+  if (elsewhere_ > 0) {
+    return Elsewhere();
+  }
+  switch (depth_) {
+    case kOutside:
+      started_ = true;
+      depth_ = kFile;
+      return true;
+    case kTable:
+      if (++rows_ > kTableRows) {
+        Problem("the table is not five rows");
+        return Elsewhere();
+      }
+      depth_ = kRow;
+      seenName_ = false;
+      seenScore_ = false;
+      return Going();
+    case kFile:
+      FileValue(std::nullopt, false);
+      return Elsewhere();
+    case kRow:
+      RowProblem("is not just a name and a score");
+      return Elsewhere();
+  }
+  return Going();
+}
+
+bool TableReader::start_array(std::size_t /*size*/) {
+  if (elsewhere_ > 0) {
+    return Elsewhere();
+  }
+  switch (depth_) {
+    case kOutside:
+      started_ = true;
+      return false;  // the top level is not an object
+    case kFile:
+      if (slot_ == Slot::kTable) {
+        return FileValue(std::nullopt, true);
+      }
+      FileValue(std::nullopt, false);
+      return Elsewhere();
+    case kTable:
+      ++rows_;
+      RowProblem("is not just a name and a score");
+      return Elsewhere();
+    case kRow:
+      RowProblem("is not just a name and a score");
+      return Elsewhere();
+  }
+  return Going();
+}
+
+bool TableReader::end_object() {
+  if (elsewhere_ > 0) {
+    --elsewhere_;
+    return Going();
+  }
+  if (depth_ == kRow) {
+    depth_ = kTable;
+    return seenName_ && seenScore_ ? Going() : RowProblem("is not just a name and a score");
+  }
+  depth_ = kOutside;
+  return seenFormat_ && seenTable_ ? Going()
+                                   : Problem("not an object of just \"format\" and \"table\"");
+}
+
+bool TableReader::end_array() {
+  if (elsewhere_ > 0) {
+    --elsewhere_;
+    return Going();
+  }
+  depth_ = kFile;
+  return rows_ == kTableRows ? Going() : Problem("the table is not five rows");
+}
+
+bool TableReader::key(string_t& key) {
+  if (elsewhere_ > 0) {
+    return Going();
+  }
+  const auto once = [&](bool& seen, Slot slot) {
+    slot_ = slot;
+    if (std::exchange(seen, true)) {
+      slot_ = Slot::kOther;
+      return Problem("a key appears twice in one object");
+    }
+    return Going();
+  };
+  if (depth_ == kFile) {
+    if (key == "format") {
+      return once(seenFormat_, Slot::kFormat);
+    }
+    if (key == "table") {
+      return once(seenTable_, Slot::kTable);
+    }
+    slot_ = Slot::kOther;
+    return Problem("not an object of just \"format\" and \"table\"");
+  }
+  if (key == "name") {
+    return once(seenName_, Slot::kName);
+  }
+  if (key == "score") {
+    return once(seenScore_, Slot::kScore);
+  }
+  slot_ = Slot::kOther;
+  return RowProblem("is not just a name and a score");
+}
+
+ParsedHighScores TableReader::Result() const {
+  if (started_ && depth_ == kOutside && !notJson_ && format_ > 1) {
+    return {std::nullopt,
+            "written by a newer version of the game (format " + std::to_string(*format_) + ")",
+            true};
+  }
+  if (!problem_.empty()) {
+    return Refused(problem_);
+  }
+  if (notJson_) {
+    return Refused("not JSON");
+  }
+  if (depth_ != kOutside || !started_ || format_ != 1) {
+    return Refused("not an object of just \"format\" and \"table\"");
+  }
+  return {table_, {}};
 }
 
 // Valid UTF-8, cut at a whole character so that it fits the name box.
@@ -135,23 +327,9 @@ ParsedHighScores ParseHighScoreFile(std::string_view bytes) {
   if (bytes.size() > kMaxHighScoreFileBytes) {
     return Refused("larger than 1 MiB");
   }
-  bool duplicateKey = false;
-  const Json file = ParseNotingDuplicateKeys(bytes, duplicateKey);
-  if (file.is_discarded()) {
-    return Refused("not JSON");
-  }
-  if (duplicateKey) {
-    return Refused("a key appears twice in one object");
-  }
-  if (std::string problem = TableProblem(file); !problem.empty()) {
-    return Refused(std::move(problem));
-  }
-  HighScoreRows rows;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const Json& row = file["table"][i];
-    rows[i] = {row["name"].get<std::string>(), std::to_string(row["score"].get<std::uint64_t>())};
-  }
-  return {rows, {}};
+  TableReader reader;
+  Json::sax_parse(bytes.begin(), bytes.end(), &reader);
+  return reader.Result();
 }
 
 std::string HighScoreFileText(const HighScoreRows& rows) {

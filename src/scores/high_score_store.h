@@ -23,6 +23,11 @@ class HighScoreStore {
   // Runs submit on the table as the store holds it now (on shown when it holds none it can
   // use), keeps the result, and returns the table to show.
   virtual HighScoreRows Submit(const HighScoreRows& shown, const Submission& submit) = 0;
+  // The table to show as a round ends: the store's as it stands now, which another copy of the
+  // game may have changed since.
+  virtual HighScoreRows Current(const HighScoreRows& shown) {
+    return Submit(shown, [](HighScoreRows&) {});
+  }
 };
 
 // The store of a game that keeps nothing: the default rows at every load, and every submission

@@ -50,7 +50,8 @@ std::string Refusal(const Input& input, InputResult result) {
 
 }  // namespace
 
-Replay::Replay(std::ostream& out, HighScoreStore& store) : shell_(random_, box_, store), out_(out) {
+Replay::Replay(std::ostream& out, HighScoreStore& store, ScriptedMessageBox& box)
+    : box_(box), shell_(random_, box_, store), out_(out) {
   shell_.Start();
 }
 
