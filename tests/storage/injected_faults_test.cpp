@@ -95,8 +95,6 @@ TEST_F(InjectedFaults, AFullDiskKeepsTheOldTableAndSaysSo) {
   const std::string newFile = HighScoreFileText(withAnn);
   std::map<std::string, std::string> expectedFolder = kUsersFiles;
 
-  int faults = 0;
-  int kept = 0;
   for (const char* point : {"posix/io/oc/open", "posix/io/rw/write", "posix/io/sync/fsync",
                             "posix/io/dir/rename", "posix/io/oc/close"}) {
     Lay();
@@ -108,6 +106,8 @@ TEST_F(InjectedFaults, AFullDiskKeepsTheOldTableAndSaysSo) {
       calls = g_calls;
     }
     ASSERT_GT(calls, 0) << point << " is never called: is the test run under fiu-run -x?";
+    int faults = 0;
+    int kept = 0;
     for (int error : {ENOSPC, EIO, EDQUOT}) {
       for (int nth = 1; nth <= calls; ++nth) {
         const std::string which =
@@ -137,10 +137,10 @@ TEST_F(InjectedFaults, AFullDiskKeepsTheOldTableAndSaysSo) {
         }
       }
     }
+    std::cout << "[ figures  ] " << point << ": " << calls << " calls, " << faults
+              << " faults: " << kept << " kept the old table and told the player, "
+              << faults - kept << " saved the new one\n";
   }
-  std::cout << "[ figures  ] " << faults << " faults injected: " << kept
-            << " kept the old table and told the player, " << faults - kept
-            << " saved the new one\n";
 }
 
 }  // namespace
