@@ -3,6 +3,7 @@
 
 #include "scores/high_score_file.h"
 
+#include <array>
 #include <cmath>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
@@ -56,9 +57,9 @@ class TableReader {
   bool number_float(number_float_t /*value*/, const string_t& /*text*/) { return Value(); }
   bool string(string_t& value) { return Value(std::nullopt, &value); }
   bool binary(binary_t& /*value*/) { return Value(); }
-  bool start_object(std::size_t /*size*/);
+  bool start_object(std::size_t /*size*/) { return Start(true); }
   bool end_object();
-  bool start_array(std::size_t /*size*/);
+  bool start_array(std::size_t /*size*/) { return Start(false); }
   bool end_array();
   bool key(string_t& key);
   bool parse_error(std::size_t /*position*/, const std::string& /*token*/,
@@ -80,6 +81,7 @@ class TableReader {
   bool RowProblem(const std::string& what) {
     return Problem("row " + std::to_string(rows_) + " " + what);
   }
+  bool Start(bool object);
   bool Value(std::optional<std::uint64_t> number = std::nullopt, string_t* text = nullptr);
   bool FileValue(std::optional<std::uint64_t> number, bool array);
   bool RowValue(std::optional<std::uint64_t> number, string_t* text);
@@ -171,7 +173,7 @@ bool TableReader::RowValue(std::optional<std::uint64_t> number, string_t* text) 
   return Going();
 }
 
-bool TableReader::start_object(std::size_t /*size*/) {
+bool TableReader::Start(bool object) {
   if (elsewhere_ > 0) {
     return Elsewhere();
   }
@@ -179,9 +181,20 @@ bool TableReader::start_object(std::size_t /*size*/) {
     case kOutside:
       started_ = true;
       depth_ = kFile;
-      return true;
+      return object;  // a top level that is not an object stops the reading at once
+    case kFile:
+      if (slot_ == Slot::kTable && !object) {
+        return FileValue(std::nullopt, true);
+      }
+      FileValue(std::nullopt, false);
+      return Elsewhere();
     case kTable:
-      if (++rows_ > kTableRows) {
+      ++rows_;
+      if (!object) {
+        RowProblem("is not just a name and a score");
+        return Elsewhere();
+      }
+      if (rows_ > kTableRows) {
         Problem("the table is not five rows");
         return Elsewhere();
       }
@@ -189,34 +202,6 @@ bool TableReader::start_object(std::size_t /*size*/) {
       seenName_ = false;
       seenScore_ = false;
       return Going();
-    case kFile:
-      FileValue(std::nullopt, false);
-      return Elsewhere();
-    case kRow:
-      RowProblem("is not just a name and a score");
-      return Elsewhere();
-  }
-  return Going();
-}
-
-bool TableReader::start_array(std::size_t /*size*/) {
-  if (elsewhere_ > 0) {
-    return Elsewhere();
-  }
-  switch (depth_) {
-    case kOutside:
-      started_ = true;
-      return false;  // the top level is not an object
-    case kFile:
-      if (slot_ == Slot::kTable) {
-        return FileValue(std::nullopt, true);
-      }
-      FileValue(std::nullopt, false);
-      return Elsewhere();
-    case kTable:
-      ++rows_;
-      RowProblem("is not just a name and a score");
-      return Elsewhere();
     case kRow:
       RowProblem("is not just a name and a score");
       return Elsewhere();
@@ -251,32 +236,29 @@ bool TableReader::key(string_t& key) {
   if (elsewhere_ > 0) {
     return Going();
   }
-  const auto once = [&](bool& seen, Slot slot) {
-    slot_ = slot;
-    if (std::exchange(seen, true)) {
-      slot_ = Slot::kOther;
-      return Problem("a key appears twice in one object");
-    }
-    return Going();
+  struct Expected {
+    std::string_view name;
+    bool* seen;
+    Slot slot;
   };
-  if (depth_ == kFile) {
-    if (key == "format") {
-      return once(seenFormat_, Slot::kFormat);
-    }
-    if (key == "table") {
-      return once(seenTable_, Slot::kTable);
-    }
-    slot_ = Slot::kOther;
-    return Problem("not an object of just \"format\" and \"table\"");
-  }
-  if (key == "name") {
-    return once(seenName_, Slot::kName);
-  }
-  if (key == "score") {
-    return once(seenScore_, Slot::kScore);
-  }
+  const bool inFile = depth_ == kFile;
+  const std::array<Expected, 2> expected =
+      inFile ? std::array<Expected, 2>{{{"format", &seenFormat_, Slot::kFormat},
+                                        {"table", &seenTable_, Slot::kTable}}}
+             : std::array<Expected, 2>{
+                   {{"name", &seenName_, Slot::kName}, {"score", &seenScore_, Slot::kScore}}};
   slot_ = Slot::kOther;
-  return RowProblem("is not just a name and a score");
+  for (const Expected& e : expected) {
+    if (key == e.name) {
+      if (std::exchange(*e.seen, true)) {
+        return Problem("a key appears twice in one object");
+      }
+      slot_ = e.slot;
+      return Going();
+    }
+  }
+  return inFile ? Problem("not an object of just \"format\" and \"table\"")
+                : RowProblem("is not just a name and a score");
 }
 
 ParsedHighScores TableReader::Result() const {

@@ -57,9 +57,7 @@ const std::map<std::string, std::string> kUsersFiles = {
 class InjectedFaults : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string name = (fs::temp_directory_path() / "quibbet-faults-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(name.data()), nullptr);
-    folder = name;
+    folder = ScratchFolder("quibbet-faults");
     path = folder / "high-scores.json";
     old[0] = {std::string(2000, 'o'), "300"};  // a file of a few kilobytes, as a real one
   }
@@ -138,8 +136,8 @@ TEST_F(InjectedFaults, AFullDiskKeepsTheOldTableAndSaysSo) {
       }
     }
     std::cout << "[ figures  ] " << point << ": " << calls << " calls, " << faults
-              << " faults: " << kept << " kept the old table and told the player, "
-              << faults - kept << " saved the new one\n";
+              << " faults: " << kept << " kept the old table and told the player, " << faults - kept
+              << " saved the new one\n";
   }
 }
 

@@ -23,9 +23,7 @@ namespace fs = std::filesystem;
 class OddPaths : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string name = (fs::temp_directory_path() / "quibbet-paths-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(name.data()), nullptr);
-    folder = name;
+    folder = ScratchFolder("quibbet-paths");
     path = folder / "high-scores.json";
   }
   void TearDown() override { fs::remove_all(folder); }

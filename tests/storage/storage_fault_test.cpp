@@ -58,9 +58,7 @@ int InChild(const std::function<bool()>& body) {
 class Storage : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string name = (fs::temp_directory_path() / "quibbet-storage-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(name.data()), nullptr);
-    root = name;
+    root = ScratchFolder("quibbet-storage");
     folder = root / "quibbet";
     path = folder / "high-scores.json";
   }

@@ -3,10 +3,13 @@
 
 #pragma once
 
+#include <stdlib.h>
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -49,6 +52,15 @@ struct Copy {
   FileStore store{file, warnings, player};
   HighScoreRows shown = store.Load();
 };
+
+// A new folder of the test's own among the temporary files.
+inline std::filesystem::path ScratchFolder(const std::string& prefix) {
+  std::string name = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
+  if (::mkdtemp(name.data()) == nullptr) {
+    throw std::runtime_error("cannot make " + name);
+  }
+  return name;
+}
 
 inline std::string Slurp(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
