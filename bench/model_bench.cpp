@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The rules on their own: one tick of the game window in each of its kinds, the start of a round
-// and a click on "Submit Score". No toolkit is involved.
+// and a click on "Submit Score". No toolkit is involved. Also the high-score file's reader on the
+// widest and deepest files it may be given, each just under its 1 MiB limit: each must be read or
+// refused within 50 ms.
 
 #include <benchmark/benchmark.h>
 
@@ -12,6 +14,7 @@
 #include "bench_support.h"
 #include "common/random_source.h"
 #include "game/form1.h"
+#include "scores/high_score_file.h"
 #include "scores/high_score_table.h"
 
 namespace quibbet::bench {
@@ -113,6 +116,38 @@ void BM_SubmitScore(benchmark::State& state, const char* finalScoreText) {
 }
 BENCHMARK_CAPTURE(BM_SubmitScore, Entered, "130");
 BENCHMARK_CAPTURE(BM_SubmitScore, Refused, "3");
+
+// head, then unit over and over, then tail: as many units as keep the file within 1 MiB.
+std::string Filled(const std::string& head, const std::string& unit, const std::string& tail) {
+  std::string bytes = head;
+  while (bytes.size() + unit.size() + tail.size() <= kMaxHighScoreFileBytes) {
+    bytes += unit;
+  }
+  return bytes + tail;
+}
+
+void BM_ReadHighScoreFile(benchmark::State& state, const std::string& bytes) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ParseHighScoreFile(bytes));
+  }
+  state.counters["bytes"] = static_cast<double>(bytes.size());
+}
+BENCHMARK_CAPTURE(BM_ReadHighScoreFile, ArrayOfObjects, Filled("[{}", ",{}", "]"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadHighScoreFile, WideTable,
+                  Filled(R"({"format": 1, "table": [{})", ",{}", "]}"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadHighScoreFile, WideTableFormatLast,
+                  Filled(R"({"table": [{})", ",{}", R"(], "format": 1})"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadHighScoreFile, WideNewerFormat,
+                  Filled(R"({"format": 2, "table": [{})", R"(,{"a": [1, "b"]})", "]}"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadHighScoreFile, DeepTable, Filled(R"({"table": )", "[", "]]]]"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadHighScoreFile, GoodTablePadded,
+                  Filled(HighScoreFileText(DefaultHighScoreRows()), " ", ""))
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quibbet::bench

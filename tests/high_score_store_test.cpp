@@ -7,6 +7,7 @@
 
 #include <sstream>
 
+#include "game/form1.h"
 #include "scores/file_store.h"
 #include "scores/high_score_file.h"
 #include "scores/high_score_table.h"
@@ -135,6 +136,9 @@ TEST(HighScoreFile, AnythingButExactlyATableIsRefusedWhole) {
       File(kFourRows + R"(, {"name": ")" + std::string(kMaxNameUtf16Units + 1, 'e') +
            R"(", "score": 5})"),
       good + std::string(kMaxHighScoreFileBytes, ' '),
+      "[{}, {}]",
+      R"({"format": 1, "table": [[[[[[]]]]]]})",
+      R"({"table": [{}, {}, {}, {}, {}, {}, {}], "format": 1})",
   };
   for (const std::string& file : bad) {
     const ParsedHighScores parsed = ParseHighScoreFile(file);
@@ -147,6 +151,7 @@ class StoreStory : public ::testing::Test {
  protected:
   // A click on Submit Score with the table of a game window loaded from the store.
   void Submit(const std::string& score, const std::string& name) {
+    submitted = kFalse;  // a blue block was picked up since the last entry
     SubmitScore(table, score, name, submitted, box, store);
   }
   std::vector<std::string> WarningLines() const {
@@ -157,13 +162,14 @@ class StoreStory : public ::testing::Test {
     }
     return lines;
   }
+  HighScoreRows OnDisk() const { return *ParseHighScoreFile(*file.bytes).rows; }
 
   MemoryTableFile file;
   std::ostringstream warnings;
-  FileStore store{file, warnings};
+  StepNotingBox box{file.steps};
+  FileStore store{file, warnings, box};
   HighScoreTable table = MakeHighScoreTable(store.Load());
   Boolean submitted = kFalse;
-  StepNotingBox box{file.steps};
 };
 
 TEST_F(StoreStory, TheFileIsMadeAtTheFirstEntryAndEveryEntryGoesAgainstItUnderTheLock) {
@@ -178,7 +184,7 @@ TEST_F(StoreStory, TheFileIsMadeAtTheFirstEntryAndEveryEntryGoesAgainstItUnderTh
   file.steps.clear();
   Submit("200", "Ann");
   EXPECT_EQ(file.steps, (std::vector<std::string>{"lock", "read", "write", "unlock"}));
-  const HighScoreRows both = *ParseHighScoreFile(*file.bytes).rows;
+  const HighScoreRows both = OnDisk();
   EXPECT_EQ(both[0], (HighScoreRow{"Other", "300"}));
   EXPECT_EQ(both[1], (HighScoreRow{"Ann", "200"}));
   EXPECT_EQ(ShownRows(table), both);
@@ -191,62 +197,107 @@ TEST_F(StoreStory, TheFileIsMadeAtTheFirstEntryAndEveryEntryGoesAgainstItUnderTh
   }
   file.bytes = HighScoreFileText(full);
   file.steps.clear();
-  submitted = kFalse;
   Submit("400", "Bo");
   EXPECT_EQ(file.steps, (std::vector<std::string>{"lock", "read", "unlock", "box"}));
   EXPECT_EQ(ShownRows(table), full);
   EXPECT_TRUE(warnings.str().empty());
 }
 
-TEST_F(StoreStory, ABadFileIsMovedAsideWholeAndTheGameStartsFromTheDefaultRows) {
+TEST_F(StoreStory, ABadFileIsMovedAsideWholeAndThePlayerToldOnce) {
   const std::string bad = File(kFourRows);
   file.bytes = bad;
+  file.steps.clear();
   EXPECT_EQ(store.Load(), DefaultHighScoreRows());
   EXPECT_EQ(file.aside, bad);
+  EXPECT_EQ(file.steps, (std::vector<std::string>{"lock", "read", "move", "unlock", "box"}));
   ASSERT_EQ(WarningLines().size(), 1u);
   EXPECT_EQ(WarningLines()[0],
-            "quibbet: scores.json is not a high-score table (the table is not five rows); moved "
-            "it to scores.json.bad and started from the default table");
+            "quibbet: The high scores in scores.json are damaged (the table is not five rows). "
+            "They were moved to scores.json.bad, and the game starts from the default table.");
 
-  // Found at a submission, it is moved aside too, and the entry is written in its place.
-  file.bytes = std::string(kMaxHighScoreFileBytes * 10, '{');
+  // Found at a submission, it is moved aside too, and the entry is written in its place; the
+  // same damage is not told twice.
+  file.bytes = bad;
   Submit("200", "Ann");
-  EXPECT_EQ((*ParseHighScoreFile(*file.bytes).rows)[0], (HighScoreRow{"Ann", "200"}));
+  EXPECT_EQ(OnDisk()[0], (HighScoreRow{"Ann", "200"}));
+  EXPECT_EQ(WarningLines().size(), 1u);
 }
 
-TEST_F(StoreStory, WhenTheFileCannotBeWrittenPlayGoesOnWithTheTableInMemory) {
-  file.writable = false;
+TEST_F(StoreStory, AnEntrySavedLateStillLandsBesideAnotherCopysEntry) {
+  file.writable = false;  // a full disk
   Submit("200", "Ann");
   EXPECT_EQ(ShownRows(table)[0], (HighScoreRow{"Ann", "200"}));
-  EXPECT_TRUE(IsTrue(submitted));
-  submitted = kFalse;
-  Submit("150", "Bo");  // built on the table on screen, which holds Ann
-  EXPECT_EQ(ShownRows(table)[1], (HighScoreRow{"Bo", "150"}));
+  EXPECT_FALSE(file.bytes);
+  EXPECT_EQ(file.steps.back(), "box");  // told, once the lock is given back
   EXPECT_EQ(WarningLines(),
-            (std::vector<std::string>{"quibbet: cannot write scores.json (disk full); the high "
-                                      "scores are kept in memory only"}));
+            (std::vector<std::string>{"quibbet: Your score could not be saved in scores.json "
+                                      "(disk full). It stays in the table and is saved with "
+                                      "the next score that can be."}));
 
-  // Once the disk takes it again, the file catches up with the screen.
+  // Space comes back; another copy, which never saw Ann, enters Bob.
   file.writable = true;
-  submitted = kFalse;
+  MemoryTableFile& shared = file;
+  std::ostringstream otherWarnings;
+  StepNotingBox otherBox{shared.steps};
+  FileStore other{shared, otherWarnings, otherBox};
+  HighScoreTable otherTable = MakeHighScoreTable(other.Load());
+  Boolean otherSubmitted = kFalse;
+  SubmitScore(otherTable, "150", "Bob", otherSubmitted, otherBox, other);
+
+  // This copy's next entry goes in with Ann's, beside Bob's.
   Submit("130", "Cy");
-  EXPECT_EQ(ParseHighScoreFile(*file.bytes).rows, ShownRows(table));
-  EXPECT_EQ(ShownRows(table)[0].name, "Ann");
+  EXPECT_EQ(OnDisk()[0], (HighScoreRow{"Ann", "200"}));
+  EXPECT_EQ(OnDisk()[1], (HighScoreRow{"Bob", "150"}));
+  EXPECT_EQ(OnDisk()[2], (HighScoreRow{"Cy", "130"}));
+  EXPECT_EQ(ShownRows(table), OnDisk());
+  EXPECT_EQ(WarningLines().size(), 1u);
 }
 
 TEST_F(StoreStory, AFileThatCannotBeReadOrLockedIsNeverWrittenOver) {
+  HighScoreRows kept = DefaultHighScoreRows();
+  kept[0] = {"Kept", "900"};
   file.unreadable = true;
   Submit("200", "Ann");
   file.unreadable = false;
-  file.lockable = false;
-  file.bytes = "unread";  // not moved aside either: another copy may be writing it
-  submitted = kFalse;
+  file.bytes = HighScoreFileText(kept);
+  file.lockable = false;  // another copy holds it, or something is in the lock's place
   Submit("300", "Bo");
-  EXPECT_EQ(file.bytes, "unread");
+  EXPECT_EQ(file.bytes, HighScoreFileText(kept));
   EXPECT_FALSE(file.aside);
-  EXPECT_EQ(ShownRows(table)[0].name, "Bo");
-  EXPECT_EQ(ShownRows(table)[1].name, "Ann");
-  EXPECT_EQ(WarningLines().size(), 1u);
+  EXPECT_EQ(ShownRows(table)[0].name, "Kept");
+  EXPECT_EQ(WarningLines().size(), 2u);  // the file unread, the lock not taken
+
+  // Both entries land in the table on disk at the first save that works.
+  file.lockable = true;
+  Submit("100", "Cy");
+  EXPECT_EQ(OnDisk(),
+            (HighScoreRows{{kept[0], {"Bo", "300"}, {"Ann", "200"}, kept[1], {"Cy", "100"}}}));
+}
+
+TEST_F(StoreStory, ATableOfANewerVersionIsLeftAsItIsAndSaidOnce) {
+  const std::string newer = R"({"format": 2, "table": {"anything": [1, 2, 3]}})";
+  file.bytes = newer;
+  EXPECT_EQ(store.Load(), DefaultHighScoreRows());
+  Submit("200", "Ann");
+  EXPECT_EQ(store.Load()[0], (HighScoreRow{"Ann", "200"}));  // for the rest of the run
+  EXPECT_EQ(file.bytes, newer);
+  EXPECT_FALSE(file.aside);
+  ASSERT_EQ(WarningLines().size(), 1u);
+  EXPECT_NE(WarningLines()[0].find("written by a newer version"), std::string::npos);
+}
+
+TEST_F(StoreStory, TheTableShownAsARoundEndsIsTheFilesAtThatMoment) {
+  RecordingMessageBox player;
+  ScriptedRandom random;
+  Form1 form(random, player, IgnoredEvents(), store);
+  form.Form_Load();
+  HighScoreRows other = DefaultHighScoreRows();
+  other[0] = {"Other", "300"};
+  file.bytes = HighScoreFileText(other);
+  file.steps.clear();
+  form.ShowGameOver();
+  EXPECT_EQ(ShownRows(form.table), other);
+  EXPECT_EQ(file.steps, (std::vector<std::string>{"read"}));  // no lock, no write
 }
 
 }  // namespace

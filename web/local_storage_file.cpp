@@ -5,6 +5,8 @@
 
 #include <emscripten/emscripten.h>
 
+#include <utility>
+
 namespace quibbet {
 
 namespace {
@@ -24,17 +26,18 @@ EM_JS(void, CopyStored, (char* buffer, int size), {
   stringToUTF8(localStorage.getItem("quibbet/high-scores.json") || "", buffer, size);
 });
 
-// 1 when stored; 0 when the browser refuses (storage full or turned off).
+// 0 when stored; 1 when the page's storage is full; 2 when the browser refuses otherwise.
 EM_JS(int, Store, (const char* bytes), {
   try {
     localStorage.setItem("quibbet/high-scores.json", UTF8ToString(bytes));
-    return 1;
-  } catch (e) {
     return 0;
+  } catch (e) {
+    return e instanceof DOMException && e.name === "QuotaExceededError" ? 1 : 2;
   }
 });
 
-// Moves the item aside under a name with the moment in it, never over another item; 1 when moved.
+// Moves the item aside under a name with the moment in it, never over another item; answers as
+// Store does. The copy comes first, so a full storage leaves the item where it was.
 EM_JS(int, StoreAside, (), {
   try {
     const key = "quibbet/high-scores.json";
@@ -47,12 +50,23 @@ EM_JS(int, StoreAside, (), {
     }
     localStorage.setItem(aside, localStorage.getItem(key) || "");
     localStorage.removeItem(key);
-    return 1;
-  } catch (e) {
     return 0;
+  } catch (e) {
+    return e instanceof DOMException && e.name === "QuotaExceededError" ? 1 : 2;
   }
 });
 // clang-format on
+
+TableFile::Outcome Stored(int answer, std::string done) {
+  switch (answer) {
+    case 0:
+      return {true, std::move(done)};
+    case 1:
+      return {false, "the browser's storage for this page is full"};
+    default:
+      return {false, "the browser refused to store it"};
+  }
+}
 
 }  // namespace
 
@@ -81,17 +95,11 @@ TableFile::Contents LocalStorageFile::Read(std::size_t maxBytes) {
 }
 
 TableFile::Outcome LocalStorageFile::Write(const std::string& bytes) {
-  if (Store(bytes.c_str()) == 1) {
-    return {true, {}};
-  }
-  return {false, "the browser refused to store it"};
+  return Stored(Store(bytes.c_str()), {});
 }
 
 TableFile::Outcome LocalStorageFile::MoveAside() {
-  if (StoreAside() == 1) {
-    return {true, "a .bad- item beside it"};
-  }
-  return {false, "the browser refused to move it"};
+  return Stored(StoreAside(), "a .bad- item beside it");
 }
 
 }  // namespace quibbet

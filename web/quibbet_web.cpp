@@ -50,7 +50,7 @@ struct Game {
   FixedSeedRandom random;
   PageMessageBox box;
   LocalStorageFile tableFile;
-  FileStore highScores{tableFile, std::cerr};
+  FileStore highScores{tableFile, std::cerr, box};
   Shell shell{random, box, highScores};
   TickPacer pacer;
   bool ticking = false;

@@ -94,7 +94,9 @@ int main(int argc, char** argv) {
   quibbet::FixedSeedRandom random;
   quibbet::QtMessageBox box;
   quibbet::QtTableFile highScoreFile(quibbet::HighScoreFilePath());
-  quibbet::FileStore highScores(highScoreFile, std::cerr);
+  // The store's notices go to the player's own box, past any recording: a replay of the script
+  // keeps its table in memory, where nothing can fail.
+  quibbet::FileStore highScores(highScoreFile, std::cerr, box);
   std::unique_ptr<Recording> recording;
   if (recordingFiles) {
     recording = std::make_unique<Recording>(std::move(*recordingFiles), random, box, highScores);

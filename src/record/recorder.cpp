@@ -74,6 +74,12 @@ HighScoreRows Recorder::Tables::Submit(const HighScoreRows& shown, const Submiss
   return rows;
 }
 
+HighScoreRows Recorder::Tables::Current(const HighScoreRows& shown) {
+  const HighScoreRows rows = store_.Current(shown);
+  recorder_.QueueRows(rows);
+  return rows;
+}
+
 Recorder::Recorder(RandomSource& random, MessageBox& box, LineSink& script, LineSink& states,
                    std::ostream& err, HighScoreStore& store)
     : scriptRows_(DefaultHighScoreRows()),

@@ -82,6 +82,7 @@ class Recorder final : public InputLog, public EventListener {
     Tables(HighScoreStore& store, Recorder& recorder) : store_(store), recorder_(recorder) {}
     HighScoreRows Load() override;
     HighScoreRows Submit(const HighScoreRows& shown, const Submission& submit) override;
+    HighScoreRows Current(const HighScoreRows& shown) override;
 
    private:
     HighScoreStore& store_;

@@ -5,43 +5,59 @@
 
 #include <optional>
 #include <ostream>
+#include <set>
 #include <string>
+#include <vector>
 
+#include "common/message_box.h"
 #include "scores/high_score_store.h"
 #include "scores/table_file.h"
 
 // The high-score table kept in a file that every copy of the game shares. A file that is not a
-// table is moved aside, never half-read and never deleted; a file that cannot be read is never
-// written over. A problem never stops play: it is told in one line on the warnings stream, and
-// the table on screen stays right.
+// table is moved aside, never half-read and never deleted; a file that cannot be read, or that a
+// newer version wrote, is never written over. A problem never stops play: the player is told in
+// a message box, once for each cause, and the warnings stream gets the same line. An entry that
+// could not be saved stays in the table on screen and is entered again into the file's table at
+// the next save that works.
 
 namespace quibbet {
 
 class FileStore final : public HighScoreStore {
  public:
-  FileStore(TableFile& file, std::ostream& warnings);
+  // player: the box the player reads the notices in.
+  FileStore(TableFile& file, std::ostream& warnings, MessageBox& player);
 
   HighScoreRows Load() override;
-  // Under the file's lock: reads the file, runs submit on its table and writes the result.
+  // Under the file's lock: reads the file, enters the entries it lacks and runs submit on its
+  // table, and writes the result.
   HighScoreRows Submit(const HighScoreRows& shown, const Submission& submit) override;
+  // Reads the file without the lock, which only writers need, and says nothing.
+  HighScoreRows Current(const HighScoreRows& shown) override;
 
  private:
+  struct Notice {
+    std::string text;
+    MsgBoxStyle style = MsgBoxStyle::kOkOnly;
+  };
   struct Stored {
     std::optional<HighScoreRows> rows;  // none when the file must not be written over
-    std::string news;                   // what the player should hear about the file
+    std::optional<Notice> notice;       // what the player should hear about the file
   };
   // The default rows stand in for a missing file and for a bad one that could be moved aside,
   // which needs the lock.
   Stored ReadStored(bool locked);
   Stored BadFile(const std::string& problem, bool locked);
-  // Says why an entry was not saved, once until the file is saved again.
-  void NotSaved(const std::string& why);
-  void Warn(const std::string& line);
+  // The table of the file, or the default rows when it cannot be used, with the entries the
+  // file lacks entered again.
+  HighScoreRows WithUnsaved(const std::optional<HighScoreRows>& stored) const;
+  // Made after the lock is given back, so that another copy never waits on a player reading.
+  void Tell(const std::optional<Notice>& notice);
 
   TableFile& file_;
   std::ostream& warnings_;
-  // The file lacks an entry of the table on screen, which is then the one to build on.
-  bool behind_ = false;
+  MessageBox& player_;
+  std::vector<HighScoreRow> unsaved_;  // oldest first
+  std::set<std::string> told_;
 };
 
 }  // namespace quibbet

@@ -12,7 +12,9 @@
 
 // The high-score table as a file, in UTF-8 JSON:
 //   {"format": 1, "table": [{"name": "Zell", "score": 125}, ... five rows, top row first]}
-// A file is taken whole or not at all: anything but exactly this shape is refused.
+// A file is taken whole or not at all: anything but exactly this shape is refused, in one pass
+// over the bytes. A file of a later format is told apart, so that it can be left for the
+// version that wrote it.
 
 namespace quibbet {
 
@@ -24,6 +26,7 @@ inline constexpr long long kMaxStoredScore = 2147483647;
 struct ParsedHighScores {
   std::optional<HighScoreRows> rows;
   std::string problem;  // why the file was refused, when it was
+  bool newer = false;   // the file is of a later format than this version writes
 };
 
 ParsedHighScores ParseHighScoreFile(std::string_view bytes);

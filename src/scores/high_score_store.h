@@ -20,9 +20,14 @@ class HighScoreStore {
   virtual ~HighScoreStore() = default;
   // The table the game window shows when it is loaded.
   virtual HighScoreRows Load() = 0;
-  // Runs submit on the table as the store holds it now (on shown when it holds none it can
-  // use), keeps the result, and returns the table to show.
+  // Runs submit on the table as the store holds it now, keeps the result, and returns the table
+  // to show; a store that holds no table of its own runs it on shown.
   virtual HighScoreRows Submit(const HighScoreRows& shown, const Submission& submit) = 0;
+  // The table to show as a round ends: the store's as it stands now, which another copy of the
+  // game may have changed since.
+  virtual HighScoreRows Current(const HighScoreRows& shown) {
+    return Submit(shown, [](HighScoreRows&) {});
+  }
 };
 
 // The store of a game that keeps nothing: the default rows at every load, and every submission

@@ -33,6 +33,7 @@ class TableFile {
   // as it is before the first entry.
   virtual Outcome Lock(bool makeFolder) = 0;
   virtual void Unlock() = 0;
+  // Only a regular file is read: anything else in its place is unreadable, and never waited on.
   virtual Contents Read(std::size_t maxBytes) = 0;
   // Replaces the whole file at once: whatever happens, the file is then the old one or the new.
   virtual Outcome Write(const std::string& bytes) = 0;

@@ -7,7 +7,8 @@
 
 namespace quibbet {
 
-// $XDG_DATA_HOME/quibbet/high-scores.json, ~/.local/share/quibbet/high-scores.json by default.
+// $XDG_DATA_HOME/quibbet/high-scores.json, ~/.local/share/quibbet/high-scores.json when it is
+// unset, empty or relative.
 QString HighScoreFilePath();
 
 }  // namespace quibbet

@@ -3,14 +3,20 @@
 
 #include "storage/qt_table_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
 #include <QThread>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
 
 namespace quibbet {
 
@@ -26,13 +32,35 @@ constexpr unsigned long kLockRetryMs = 5;
 // Bad files moved aside within one second get numbered names; after this many, something is
 // badly wrong and the file stays where it is.
 constexpr int kMaxAsideNames = 100;
+constexpr std::size_t kReadChunk = 64 * 1024;
 
-constexpr QFileDevice::Permissions kOwnerOnlyFile =
-    QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-constexpr QFileDevice::Permissions kOwnerOnlyFolder = kOwnerOnlyFile | QFileDevice::ExeOwner;
+constexpr mode_t kOwnerOnlyFile = S_IRUSR | S_IWUSR;
+constexpr QFileDevice::Permissions kOwnerOnlyFolder =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 
 std::string Utf8(const QString& text) {
   return text.toStdString();
+}
+
+std::string Reason(int error) {
+  return std::strerror(error);
+}
+
+// What a path that is not a regular file is, in the words a player knows.
+std::string WhatItIs(mode_t mode) {
+  if (S_ISDIR(mode)) {
+    return "is a folder";
+  }
+  if (S_ISFIFO(mode)) {
+    return "is a named pipe";
+  }
+  if (S_ISSOCK(mode)) {
+    return "is a socket";
+  }
+  if (S_ISCHR(mode) || S_ISBLK(mode)) {
+    return "is a device";
+  }
+  return "is not a regular file";
 }
 
 std::string LockProblem(QLockFile::LockError error) {
@@ -48,6 +76,66 @@ std::string LockProblem(QLockFile::LockError error) {
   return "its lock file cannot be made";
 }
 
+// Closes on every way out; a read-only descriptor has nothing to lose at its close.
+class ReadDescriptor {
+ public:
+  explicit ReadDescriptor(int fd) : fd_(fd) {}
+  ~ReadDescriptor() { ::close(fd_); }
+  ReadDescriptor(const ReadDescriptor&) = delete;
+  ReadDescriptor& operator=(const ReadDescriptor&) = delete;
+  int fd() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+// Writes every byte, then waits until the disk holds them: a rename must never put a file in
+// place whose bytes are still only in memory. The first failure is the reason, the close's too.
+std::string WriteWhole(int fd, std::string_view bytes) {
+  std::string failed;
+  while (!bytes.empty() && failed.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written > 0) {
+      bytes.remove_prefix(static_cast<std::size_t>(written));
+    } else if (written == 0 || errno != EINTR) {
+      failed = Reason(written == 0 ? EIO : errno);
+    }
+  }
+  if (failed.empty() && ::fsync(fd) != 0) {
+    failed = Reason(errno);
+  }
+  if (::close(fd) != 0 && failed.empty()) {
+    failed = Reason(errno);
+  }
+  return failed;
+}
+
+// Makes the rename itself last. The file is already the new one by then, so a failure here
+// changes nothing the player could act on.
+void SyncFolder(const QByteArray& folder) {
+  const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+}
+
+// Renames from to to unless to exists, at once where the file system can.
+bool RenameWithoutReplacing(const QByteArray& from, const QByteArray& to) {
+  if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) {
+    return true;
+  }
+  if (errno != EINVAL) {
+    return false;
+  }
+  struct stat taken {};
+  if (::lstat(to.constData(), &taken) == 0) {
+    errno = EEXIST;
+    return false;
+  }
+  return ::rename(from.constData(), to.constData()) == 0;
+}
+
 }  // namespace
 
 QtTableFile::QtTableFile(const QString& path, std::chrono::milliseconds abandonedLockAge)
@@ -57,6 +145,11 @@ QtTableFile::QtTableFile(const QString& path, std::chrono::milliseconds abandone
 
 std::string QtTableFile::Name() const {
   return Utf8(path_);
+}
+
+QString QtTableFile::WritingPath() const {
+  const QFileInfo info(path_);
+  return info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".saving");
 }
 
 TableFile::Outcome QtTableFile::MakeFolder() const {
@@ -72,11 +165,25 @@ TableFile::Outcome QtTableFile::MakeFolder() const {
   return {true, {}};
 }
 
+// QLockFile reads a lock file it finds to learn whether its maker still runs, and a read from a
+// named pipe waits for ever.
+TableFile::Outcome QtTableFile::CheckLockPath() const {
+  const QString path = path_ + QStringLiteral(".lock");
+  struct stat info {};
+  if (::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    return {false, "its lock file " + Utf8(path) + " " + WhatItIs(info.st_mode)};
+  }
+  return {true, {}};
+}
+
 TableFile::Outcome QtTableFile::Lock(bool makeFolder) {
   if (makeFolder) {
     if (Outcome made = MakeFolder(); !made.done) {
       return made;
     }
+  }
+  if (Outcome checked = CheckLockPath(); !checked.done) {
+    return checked;
   }
   const QDeadlineTimer deadline(lock_.staleLockTimeAsDuration() + kLockWaitBeyondAbandoned);
   while (!lock_.tryLock()) {
@@ -92,61 +199,75 @@ void QtTableFile::Unlock() {
   lock_.unlock();
 }
 
+// Opened without waiting, so that a named pipe in the file's place is found rather than waited
+// on; only a regular file is read.
 TableFile::Contents QtTableFile::Read(std::size_t maxBytes) {
-  QFile file(path_);
-  if (!QFileInfo::exists(path_)) {
-    return {Found::kNone, {}, {}};
+  const int fd =
+      ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    return errno == ENOENT ? Contents{Found::kNone, {}, {}}
+                           : Contents{Found::kUnreadable, {}, Reason(errno)};
   }
-  if (!file.open(QIODevice::ReadOnly)) {
-    return {Found::kUnreadable, {}, Utf8(file.errorString())};
+  const ReadDescriptor file(fd);
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) {
+    return {Found::kUnreadable, {}, Reason(errno)};
   }
-  const QByteArray bytes = file.read(static_cast<qint64>(maxBytes));
-  if (file.error() != QFileDevice::NoError) {
-    return {Found::kUnreadable, {}, Utf8(file.errorString())};
+  if (!S_ISREG(info.st_mode)) {
+    return {Found::kUnreadable, {}, "it " + WhatItIs(info.st_mode)};
   }
-  return {Found::kFile, bytes.toStdString(), {}};
-}
-
-// QSaveFile writes beside the file under a name of six random letters and digits, and a copy
-// killed while writing leaves it there. Every write is made under the lock, so any such file
-// found then is abandoned.
-void QtTableFile::RemoveAbandonedCopies() const {
-  static const QRegularExpression kRandomSuffix(QStringLiteral("^[A-Za-z0-9]{6}$"));
-  const QFileInfo info(path_);
-  const QStringList pattern{info.fileName() + QStringLiteral(".??????")};
-  for (const QFileInfo& copy : QDir(info.absolutePath()).entryInfoList(pattern, QDir::Files)) {
-    if (kRandomSuffix.match(copy.suffix()).hasMatch()) {
-      QFile::remove(copy.absoluteFilePath());
+  std::string bytes;
+  while (bytes.size() < maxBytes) {
+    const std::size_t had = bytes.size();
+    bytes.resize(std::min(maxBytes, had + kReadChunk));
+    const ssize_t got = ::read(fd, bytes.data() + had, bytes.size() - had);
+    bytes.resize(had + static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+    if (got == 0) {
+      break;
+    }
+    if (got < 0 && errno != EINTR) {
+      return {Found::kUnreadable, {}, Reason(errno)};
     }
   }
+  return {Found::kFile, bytes, {}};
 }
 
+// The new table goes into a file of the store's own name beside the old one, which a rename
+// then replaces at once. Every write is made under the lock, so whatever is found under that
+// name was left by a copy of the game that died while writing it.
 TableFile::Outcome QtTableFile::Write(const std::string& bytes) {
-  RemoveAbandonedCopies();
-  QSaveFile file(path_);
-  if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(kOwnerOnlyFile) ||
-      file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-          static_cast<qint64>(bytes.size()) ||
-      !file.commit()) {
-    return {false, Utf8(file.errorString())};
+  const QByteArray writing = QFile::encodeName(WritingPath());
+  if (::unlink(writing.constData()) != 0 && errno != ENOENT) {
+    return {false, Reason(errno)};
   }
+  const int fd = ::open(writing.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                        kOwnerOnlyFile);
+  if (fd < 0) {
+    return {false, Reason(errno)};
+  }
+  std::string failed = WriteWhole(fd, bytes);
+  if (failed.empty() && ::rename(writing.constData(), QFile::encodeName(path_).constData()) != 0) {
+    failed = Reason(errno);
+  }
+  if (!failed.empty()) {
+    ::unlink(writing.constData());
+    return {false, failed};
+  }
+  SyncFolder(QFile::encodeName(QFileInfo(path_).absolutePath()));
   return {true, {}};
 }
 
 TableFile::Outcome QtTableFile::MoveAside() {
   const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
   const QString aside = path_ + QStringLiteral(".bad-") + stamp;
-  QFile file(path_);
   for (int n = 1; n <= kMaxAsideNames; ++n) {
     const QString name = n == 1 ? aside : aside + QStringLiteral("-%1").arg(n);
-    if (QFileInfo::exists(name)) {
-      continue;
+    if (RenameWithoutReplacing(QFile::encodeName(path_), QFile::encodeName(name))) {
+      return {true, Utf8(name)};
     }
-    // QFile never renames over an existing file.
-    if (!file.rename(name)) {
-      return {false, Utf8(file.errorString())};
+    if (errno != EEXIST) {
+      return {false, Reason(errno)};
     }
-    return {true, Utf8(name)};
   }
   return {false, "every name for it is taken"};
 }

@@ -9,9 +9,11 @@
 
 #include "scores/table_file.h"
 
-// The high-score file on a local disk, through Qt Core: QSaveFile writes it whole or not at all,
-// QLockFile beside it keeps copies of the game from changing it at the same time. Only its
-// owner may read it: the file is made with mode 0600, its folder with mode 0700.
+// The high-score file on a local disk: written whole into a file beside it, synced and renamed
+// over it, so that it is the old table or the new one whatever fails; QLockFile beside it keeps
+// copies of the game from changing it at the same time. Only its owner may read it: the file is
+// made with mode 0600, its folder with mode 0700. Nothing else in the folder is ever touched
+// but the lock's files and one of the store's own exact name: a dot, the file's name, ".saving".
 
 namespace quibbet {
 
@@ -35,7 +37,8 @@ class QtTableFile final : public TableFile {
 
  private:
   Outcome MakeFolder() const;
-  void RemoveAbandonedCopies() const;
+  Outcome CheckLockPath() const;
+  QString WritingPath() const;
 
   QString path_;
   QLockFile lock_;

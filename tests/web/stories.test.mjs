@@ -262,16 +262,21 @@ test("How To Play and back, then the menu's close box ends the program", async (
   await page.close();
 });
 
-test("the all-time table is kept in the browser: a score entered is there after a reload, a bad table is moved aside", async () => {
+test("the all-time table is kept in the browser: a score entered is there after a reload, a bad table is moved aside and the player told, a full storage keeps play going", async () => {
   const { page, errors } = await newGame();
   const key = "quibbet/high-scores.json";
   const low = { format: 1, table: [1, 2, 3, 4, 5].map((n) => ({ name: `Low ${n}`, score: 0 })) };
   await page.evaluate((k, t) => (localStorage.clear(), localStorage.setItem(k, t)), key, JSON.stringify(low));
-  /** @param {string} [name] */
-  const playToGameOver = async (name) => {
+  /** @param {string} [name] @param {RegExp} [notice] what the player is told as the game window loads */
+  const playToGameOver = async (name, notice) => {
     await page.reload();
     await page.waitForSelector('[data-window="Form2"]:not([hidden]) [data-name="cmdplay"]');
     await clickControl(page, "cmdplay");
+    if (notice) {
+      const told = await answerBox(page, "OK");
+      assert.equal(told.title, "High Scores");
+      assert.match(told.text ?? "", notice);
+    }
     await page.waitForSelector('[data-window="Form1"]:not([hidden])');
     await steerOntoRed(page);
     await page.waitForSelector('[data-name="cmdsubmit"]:not([hidden])');
@@ -290,9 +295,18 @@ test("the all-time table is kept in the browser: a score entered is there after 
   assert.equal(await playToGameOver(), "Ada", "the entry is there after a reload");
 
   await page.evaluate((k) => localStorage.setItem(k, '{"format": 1, "table": []} and more'), key);
-  assert.equal(await playToGameOver(), "Zell", "a bad table gives way to the default rows");
+  const movedAside = /localStorage item quibbet\/high-scores\.json are damaged \(.+\)\. They were moved to a \.bad- item/;
+  assert.equal(await playToGameOver(undefined, movedAside), "Zell", "a bad table gives way to the default rows");
   const keys = await page.evaluate(() => Object.keys(localStorage));
   assert.ok(keys.some((k) => k.startsWith(`${key}.bad-`)), "the bad table is kept aside");
+
+  // An item of 4 MB cannot be copied aside within the page's quota: it stays, and play goes on
+  // with the table in memory.
+  const huge = await page.evaluate((k) => (localStorage.clear(), localStorage.setItem(k, "x".repeat(4_000_000)), localStorage.getItem(k)?.length), key);
+  assert.equal(huge, 4_000_000);
+  const full = /cannot be moved aside \(the browser's storage for this page is full\)/;
+  assert.equal(await playToGameOver(undefined, full), "Zell", "the default rows, in memory");
+  assert.equal(await page.evaluate((k) => localStorage.getItem(k)?.length, key), 4_000_000, "the item is left as it was");
   await page.evaluate(() => localStorage.clear());
   assert.deepEqual(errors, []);
   await page.close();

@@ -28,8 +28,9 @@ int main(int argc, char** argv) {
 #ifdef QUIBBET_REPLAY_HIGH_SCORES
   if (argc == 3 && std::string_view(argv[1]) == "--high-scores") {
     quibbet::QtTableFile file(QString::fromLocal8Bit(argv[2]));
-    quibbet::FileStore store(file, std::cerr);
-    return quibbet::replay::Run(std::cin, std::cout, std::cerr, store);
+    quibbet::replay::ScriptedMessageBox box;
+    quibbet::FileStore store(file, std::cerr, box);
+    return quibbet::replay::Run(std::cin, std::cout, std::cerr, store, box);
   }
   std::cerr << "usage: quibbet-replay [--high-scores FILE] < SCRIPT\n";
 #else

@@ -47,8 +47,8 @@ std::string Refusal(const Input& input, InputResult result) {
 
 }  // namespace
 
-Replay::Replay(std::ostream& out, HighScoreStore& store)
-    : table_(store), shell_(random_, box_, table_), out_(out) {
+Replay::Replay(std::ostream& out, HighScoreStore& store, ScriptedMessageBox& box)
+    : box_(box), table_(store), shell_(random_, box_, table_), out_(out) {
   shell_.Start();
 }
 

@@ -19,8 +19,9 @@ namespace quibbet::replay {
 
 class Replay {
  public:
-  // Starts the program: the main menu is loaded and shown. Dumps go to out.
-  explicit Replay(std::ostream& out, HighScoreStore& store = KeptInMemory());
+  // Starts the program: the main menu is loaded and shown. Dumps go to out, with the boxes shown
+  // in box, the store's own included.
+  Replay(std::ostream& out, HighScoreStore& store, ScriptedMessageBox& box);
 
   // Throws ScriptError when the command is impossible in the current state.
   void Execute(const Command& command);
@@ -37,7 +38,7 @@ class Replay {
 
   // The shell keeps references to these, so they are declared before it.
   QueuedRandom random_;
-  ScriptedMessageBox box_;
+  ScriptedMessageBox& box_;
   ScriptedTable table_;
   Shell shell_;
   std::ostream& out_;

@@ -18,7 +18,13 @@ constexpr int kScriptFailed = 2;
 }  // namespace
 
 int Run(std::istream& script, std::ostream& out, std::ostream& err, HighScoreStore& store) {
-  Replay replay(out, store);
+  ScriptedMessageBox box;
+  return Run(script, out, err, store, box);
+}
+
+int Run(std::istream& script, std::ostream& out, std::ostream& err, HighScoreStore& store,
+        ScriptedMessageBox& box) {
+  Replay replay(out, store, box);
   std::string line;
   for (long number = 1; std::getline(script, line); ++number) {
     try {

@@ -6,6 +6,7 @@
 #include <istream>
 #include <ostream>
 
+#include "replay/scripted_message_box.h"
 #include "scores/high_score_store.h"
 
 namespace quibbet::replay {
@@ -15,5 +16,8 @@ namespace quibbet::replay {
 // what was already written. The game window keeps its high-score table in store.
 int Run(std::istream& script, std::ostream& out, std::ostream& err,
         HighScoreStore& store = KeptInMemory());
+// The same, with the message box that the store tells the player through as well.
+int Run(std::istream& script, std::ostream& out, std::ostream& err, HighScoreStore& store,
+        ScriptedMessageBox& box);
 
 }  // namespace quibbet::replay

@@ -28,6 +28,7 @@ class ScriptedTable final : public HighScoreStore {
   HighScoreRows Submit(const HighScoreRows& shown, const Submission& submit) override {
     return store_.Submit(shown, submit);
   }
+  HighScoreRows Current(const HighScoreRows& shown) override { return store_.Current(shown); }
 
  private:
   HighScoreStore& store_;
