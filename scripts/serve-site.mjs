@@ -89,7 +89,7 @@ export function serve(folder, port) {
     server.listen(port, "127.0.0.1", () => {
       const address = server.address();
       const bound = typeof address === "object" && address ? address.port : port;
-      done({ url: `http://127.0.0.1:${bound}/`, close: () => server.close() });
+      done({ url: `http://127.0.0.1:${bound}/`, close: () => (server.close(), server.closeAllConnections()) });
     });
   });
 }
