@@ -62,13 +62,22 @@ function describeGame(game) {
       if (shown && !game.hidden) announce(`Final score: ${score.textContent}`);
     }).observe(score, { attributeFilter: ["hidden"] });
   }
-  // Submit Score, by its button or by Enter in the name box.
-  game.addEventListener("click", (e) => {
-    if (e.target instanceof Element && e.target.closest('[data-name="cmdsubmit"]')) announceSubmission(game);
-  });
-  game.addEventListener("keyup", (e) => {
-    if (e.key === "Enter" && e.target === name) announceSubmission(game);
-  });
+  // Submit Score, by its button or by Enter in the name box; caught on the way down, to see
+  // the table before the submission changes it.
+  game.addEventListener(
+    "click",
+    (e) => {
+      if (e.target instanceof Element && e.target.closest('[data-name="cmdsubmit"]')) announceSubmission(game);
+    },
+    true,
+  );
+  game.addEventListener(
+    "keyup",
+    (e) => {
+      if (e.key === "Enter" && e.target === name) announceSubmission(game);
+    },
+    true,
+  );
 }
 
 /** @param {HTMLElement} desktop */
