@@ -5,7 +5,7 @@
 // nothing to scroll, the square on the finger, Freeze and Pause from the touch bar, and a name
 // typed into the name box after a tap. Screenshots in build-web/screenshots.
 
-import { test, after, before } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import { mkdirSync } from "node:fs";
 import { openBrowser } from "./browser.mjs";
@@ -15,15 +15,6 @@ import { RED, catchBlock, nextFrames, park, parking, rectOf, sleep, tap, textOf 
 
 const SHOTS = "build-web/screenshots";
 mkdirSync(SHOTS, { recursive: true });
-
-/** @type {Awaited<ReturnType<typeof openBrowser>>} */
-let session;
-before(async () => {
-  session = await openBrowser();
-});
-after(async () => {
-  await session.close();
-});
 
 // The shown window lies wholly on the screen, and the page cannot scroll.
 /** @param {Page} page @param {string} window */
@@ -47,7 +38,9 @@ async function assertFitted(page, window) {
 const ticks = (page) => page.evaluate(() => /** @type {any} */ (window).quibbetPace.ticks);
 
 for (const [orientation, width, height] of /** @type {const} */ ([["upright", 390, 844], ["turned", 844, 390]])) {
-  test(`a round on a ${width} × ${height} phone held ${orientation}, by touch alone`, async () => {
+  test(`a round on a ${width} × ${height} phone held ${orientation}, by touch alone`, async (t) => {
+    const session = await openBrowser();
+    t.after(session.close);
     const page = await session.browser.newPage();
     /** @type {string[]} */
     const errors = [];
@@ -112,6 +105,5 @@ for (const [orientation, width, height] of /** @type {const} */ ([["upright", 39
     await page.waitForFunction(() => document.querySelector('[data-name="lblscore"]')?.textContent === "0");
     assert.equal(await textOf(page, "lblhigh"), "1");
     assert.deepEqual(errors, []);
-    await page.close();
   });
 }
