@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The page on a phone, by touch alone, upright and turned: every window whole on the screen,
-// nothing to scroll, the square on the finger, Freeze and Pause from the touch bar, and a name
+// also after turning the phone, nothing to scroll, the square on the finger, Freeze and Pause from the touch bar, and a name
 // typed into the name box after a tap. Screenshots in build-web/screenshots.
 
 import { test } from "node:test";
@@ -104,6 +104,10 @@ for (const [orientation, width, height] of /** @type {const} */ ([["upright", 39
     await tap(page, '[data-name="cmdreset"]');
     await page.waitForFunction(() => document.querySelector('[data-name="lblscore"]')?.textContent === "0");
     assert.equal(await textOf(page, "lblhigh"), "1");
+
+    // Turned the other way mid-round, the window fits again at once.
+    await page.setViewport({ width: height, height: width, deviceScaleFactor: 3, isMobile: true, hasTouch: true, isLandscape: height > width });
+    await assertFitted(page, "Form1");
     assert.deepEqual(errors, []);
   });
 }
