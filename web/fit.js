@@ -20,12 +20,12 @@ export const BAR_DEPTH = 64;
 
 /**
  * @param {Size} viewport
- * @param {Size} window its designed size, title bar and border included
+ * @param {Size} size the window's designed size, title bar and border included
  * @param {boolean} withBar
  * @returns {Placement}
  */
-export function placeWindow(viewport, window, withBar) {
-  if (!withBar && window.width + 2 * MARGIN <= viewport.width && window.height + 2 * MARGIN <= viewport.height) {
+export function placeWindow(viewport, size, withBar) {
+  if (!withBar && size.width + 2 * MARGIN <= viewport.width && size.height + 2 * MARGIN <= viewport.height) {
     return { scale: 1, left: MARGIN, top: MARGIN, bar: "none" };
   }
   /** @type {Array<Placement["bar"]>} */
@@ -33,11 +33,11 @@ export function placeWindow(viewport, window, withBar) {
   const options = sides.map((bar) => {
     const width = viewport.width - (bar === "beside" ? BAR_DEPTH : 0);
     const height = viewport.height - (bar === "below" ? BAR_DEPTH : 0);
-    const scale = Math.min(1, width / window.width, height / window.height);
+    const scale = Math.min(1, width / size.width, height / size.height);
     return {
       scale,
-      left: (width - window.width * scale) / 2,
-      top: (height - window.height * scale) / 2,
+      left: (width - size.width * scale) / 2,
+      top: (height - size.height * scale) / 2,
       bar,
     };
   });
@@ -59,21 +59,23 @@ export function fitToViewport(desktop, bar) {
     const viewport = { width: document.documentElement.clientWidth, height: document.documentElement.clientHeight };
     let barSide = "none";
     for (const root of desktop.querySelectorAll(":scope > .window:not([hidden])")) {
-      const window = /** @type {HTMLElement} */ (root);
-      const size = { width: window.offsetWidth, height: window.offsetHeight };
+      const shown = /** @type {HTMLElement} */ (root);
+      const size = { width: shown.offsetWidth, height: shown.offsetHeight };
       const place = placeWindow(viewport, size, !bar.hidden);
-      window.style.transform = `translate(${toDevicePixel(place.left)}px, ${toDevicePixel(place.top)}px) scale(${place.scale})`;
+      shown.style.transform = `translate(${toDevicePixel(place.left)}px, ${toDevicePixel(place.top)}px) scale(${place.scale})`;
       // Focus rings keep their width on a window drawn smaller.
-      window.style.setProperty("--fit-scale", String(place.scale));
+      shown.style.setProperty("--fit-scale", String(place.scale));
       barSide = place.bar;
     }
     bar.dataset.side = barSide;
   };
-  // Windows and the bar are shown and hidden at every frame; a fit is needed only on a change.
+  // Windows and the bar are told to show or hide at every frame; a fit is needed only when a
+  // window comes or goes or one of them really changes.
   let shown = "";
-  const refit = () => {
-    const now = Array.from(desktop.children, (c) => `${/** @type {HTMLElement} */ (c).dataset.window}:${/** @type {HTMLElement} */ (c).hidden}`).join() + bar.hidden;
-    if (now !== shown) {
+  /** @param {MutationRecord[]} changes */
+  const refit = (changes) => {
+    const now = Array.from(desktop.children, (c) => String(/** @type {HTMLElement} */ (c).hidden)).join() + bar.hidden;
+    if (now !== shown || changes.some((c) => c.type === "childList" && c.target === desktop)) {
       shown = now;
       fit();
     }

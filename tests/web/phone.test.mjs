@@ -107,6 +107,7 @@ for (const [orientation, width, height] of /** @type {const} */ ([["upright", 39
 
     // Turned the other way mid-round, the window fits again at once.
     await page.setViewport({ width: height, height: width, deviceScaleFactor: 3, isMobile: true, hasTouch: true, isLandscape: height > width });
+    await nextFrames(page);
     await assertFitted(page, "Form1");
     assert.deepEqual(errors, []);
   });

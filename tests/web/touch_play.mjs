@@ -58,11 +58,18 @@ export async function catchBlock(page, colours, caught) {
     const near = (/** @type {{ r: DOMRectJSON }} */ b) => Math.hypot(b.r.left - x, b.r.top - y) < 4 * square.width;
     if (now.some((b) => !colours.includes(b.colour) && RED.includes(b.colour) && near(b))) continue;
     await page.touchscreen.touchMove(x, y);
-    await nextFrames(page);
-    // Away from the edges, where the rules pull the square back.
-    if (y > field.bottom && y + square.height < client.bottom && !(await caught())) {
-      const moved = await rectOf(page, '[data-name="shpgreen"]');
-      assert.ok(Math.abs(moved.left - x) < 1 && Math.abs(moved.top - y) < 1, "the square's corner on the finger");
+    // Away from the edges, where the rules pull the square back, its corner comes to the finger
+    // (unless the block it met ended the round and hid it).
+    if (y > field.bottom && y + square.height < client.bottom) {
+      await page.waitForFunction(
+        (to) => {
+          const moved = /** @type {HTMLElement} */ (document.querySelector('[data-name="shpgreen"]'));
+          const at = moved.getBoundingClientRect();
+          return moved.hidden || (Math.abs(at.left - to[0]) < 1 && Math.abs(at.top - to[1]) < 1);
+        },
+        { timeout: 5000 },
+        [x, y],
+      );
     }
     for (let wait = 0; wait < 10; ++wait) {
       if (await caught()) return;
