@@ -20,8 +20,8 @@ describeForScreenReaders(desktop);
 try {
   await import("./main.js");
   notice.remove();
-  // Only now, so that filling the offline copy never delays the first frame.
-  // The page plays as well without its offline copy, so a refusal (a private window) is no fault.
+  // Only now, so that filling the offline copy never delays the first frame. The page plays as
+  // well without it, so a refusal (a private window, a plain-HTTP host) is no fault.
   navigator.serviceWorker?.register("sw.js").catch(() => {});
 } catch {
   const message = /** @type {HTMLElement} */ (notice.querySelector("p"));
