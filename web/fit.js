@@ -8,6 +8,8 @@
 // transform, so text and lines are drawn afresh at the final size, crisp at any pixel ratio,
 // and nothing ever reaches past the viewport to scroll.
 
+import { watchWindows } from "./window_watch.js";
+
 // Where the desktop puts a new window.
 const MARGIN = 24;
 // The touch bar's depth: 48 px buttons and their spacing.
@@ -72,17 +74,16 @@ export function fitToViewport(desktop, bar) {
   // Windows and the bar are told to show or hide at every frame; a fit is needed only when a
   // window comes or goes or one of them really changes.
   let shown = "";
-  /** @param {MutationRecord[]} changes */
-  const refit = (changes) => {
+  /** @param {boolean} cameOrWent */
+  const refit = (cameOrWent) => {
     const now = Array.from(desktop.children, (c) => String(/** @type {HTMLElement} */ (c).hidden)).join() + bar.hidden;
-    if (now !== shown || changes.some((c) => c.type === "childList" && c.target === desktop)) {
+    if (now !== shown || cameOrWent) {
       shown = now;
       fit();
     }
   };
-  const watch = new MutationObserver(refit);
-  watch.observe(desktop, { childList: true, subtree: true, attributeFilter: ["hidden"] });
-  watch.observe(bar, { attributeFilter: ["hidden"] });
+  watchWindows(desktop, refit);
+  new MutationObserver(() => refit(false)).observe(bar, { attributeFilter: ["hidden"] });
   addEventListener("resize", fit);
   screen.orientation?.addEventListener("change", fit);
 }

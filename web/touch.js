@@ -7,6 +7,8 @@
 // finger, a bar of large buttons beside the window stands in for the keys a round needs, the
 // spacebar (Freeze) and P (Pause), sent to the game window as those keys.
 
+import { watchWindows } from "./window_watch.js";
+
 const GAME = "Form1";
 const KEYS = [
   { caption: "Freeze", key: " ", code: "Space", keyCode: 32 },
@@ -60,7 +62,7 @@ export function playByTouch(desktop) {
     const show = coarse.matches && gameField(desktop) !== null;
     if (bar.hidden === show) bar.hidden = !show;
   };
-  new MutationObserver(update).observe(desktop, { childList: true, subtree: true, attributeFilter: ["hidden"] });
+  watchWindows(desktop, update);
   coarse.addEventListener("change", update);
   return bar;
 }
