@@ -3,9 +3,10 @@
 
 // Serves a folder on 127.0.0.1, for the web build: node scripts/serve-site.mjs DIR [PORT].
 // Only files inside the folder are served, with the types browsers insist on for modules and
-// WebAssembly; a link that leads out of the folder is not inside it. Exported for the browser
-// tests, which start it on a free port.
+// WebAssembly, and the headers of a careful host (answer below); a link that leads out of the
+// folder is not inside it. Exported for the browser tests, which start it on a free port.
 
+import { createHash } from "node:crypto";
 import { createServer } from "node:http";
 import { realpathSync } from "node:fs";
 import { readFile, realpath } from "node:fs/promises";
@@ -23,8 +24,41 @@ const TYPES = {
   ".svg": "image/svg+xml",
   ".ttf": "font/ttf",
   ".otf": "font/otf",
+  ".woff2": "font/woff2",
   ".webmanifest": "application/manifest+json",
 };
+
+// The page's own policy, as its meta element states it, and what only a header can say.
+const POLICY =
+  "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; base-uri 'none'; " +
+  "object-src 'none'; frame-ancestors 'none'";
+
+/**
+ * The headers of a file: its type; the policy on pages; a tag of its contents, so that a browser
+ * checks it again cheaply (the offline copy fetches every file once more after a first visit);
+ * and, when the build left a gzip twin and the browser takes gzip, that twin.
+ * @param {string} file
+ * @param {Buffer} body
+ * @param {import("node:http").IncomingMessage} request
+ * @returns {Promise<{ headers: Record<string, string>, body: Buffer }>}
+ */
+async function answer(file, body, request) {
+  /** @type {Record<string, string>} */
+  const headers = {
+    "Content-Type": TYPES[extname(file)] ?? "application/octet-stream",
+    "Cache-Control": "no-cache",
+    ETag: `W/"${createHash("sha256").update(body).digest("base64url").slice(0, 22)}"`,
+    "X-Content-Type-Options": "nosniff",
+  };
+  if (extname(file) === ".html") headers["Content-Security-Policy"] = POLICY;
+  if (!/\bgzip\b/.test(String(request.headers["accept-encoding"] ?? ""))) return { headers, body };
+  try {
+    const twin = await readFile(`${file}.gz`);
+    return { headers: { ...headers, "Content-Encoding": "gzip", Vary: "Accept-Encoding" }, body: twin };
+  } catch {
+    return { headers, body };
+  }
+}
 
 /**
  * The file a request names inside the site, or the status that turns it away: 400 for a path that
@@ -66,9 +100,13 @@ export function serve(folder, port) {
     }
     const { file } = found;
     try {
-      const body = await readFile(file);
-      response.writeHead(200, { "Content-Type": TYPES[extname(file)] ?? "application/octet-stream" });
-      response.end(body);
+      const sent = await answer(file, await readFile(file), request);
+      if (request.headers["if-none-match"] === sent.headers.ETag) {
+        response.writeHead(304, sent.headers).end();
+        return;
+      }
+      response.writeHead(200, sent.headers);
+      response.end(sent.body);
     } catch {
       response.writeHead(404).end();
     }
@@ -77,7 +115,7 @@ export function serve(folder, port) {
     server.listen(port, "127.0.0.1", () => {
       const address = server.address();
       const bound = typeof address === "object" && address ? address.port : port;
-      done({ url: `http://127.0.0.1:${bound}/`, close: () => server.close() });
+      done({ url: `http://127.0.0.1:${bound}/`, close: () => (server.close(), server.closeAllConnections()) });
     });
   });
 }

@@ -104,7 +104,8 @@ function focusShown(view) {
     view.client.focus();
     return;
   }
-  const first = /** @type {HTMLElement | null} */ (view.client.querySelector('[tabindex="1"]'));
+  // The controls come in their tab order.
+  const first = /** @type {HTMLElement | null} */ (view.client.querySelector("button:not([hidden]), input:not([hidden])"));
   (first ?? view.client).focus();
 }
 

@@ -75,7 +75,6 @@ export class WindowView {
     close.className = "close";
     close.textContent = "×";
     close.setAttribute("aria-label", "Close");
-    close.tabIndex = -1;
     close.addEventListener("click", () => events.close());
     bar.append(caption, close);
     this.client = document.createElement("div");
@@ -88,7 +87,9 @@ export class WindowView {
     }
     this.client.addEventListener("pointermove", (e) => {
       const box = this.client.getBoundingClientRect();
-      events.pointer(e, (e.clientX - box.left) * TWIPS_PER_PIXEL, (e.clientY - box.top) * TWIPS_PER_PIXEL);
+      // The window may be drawn scaled to fit the screen; the rules count unscaled twips.
+      const twips = (this.client.offsetWidth / box.width) * TWIPS_PER_PIXEL;
+      events.pointer(e, (e.clientX - box.left) * twips, (e.clientY - box.top) * twips);
     });
     this.client.addEventListener("keydown", (e) => {
       // A key that a focused button or the name box takes is not the window's key-down.
@@ -114,7 +115,6 @@ export class WindowView {
         element = document.createElement("button");
         element.addEventListener("click", () => this.events.click(control.name));
         applyFont(element, control.font);
-        element.tabIndex = control.tab + 1;
         if (control.back !== null) {
           element.style.background = cssColour(control.back);
         }
@@ -132,7 +132,6 @@ export class WindowView {
           if (e.key === "Enter") this.events.click("cmdsubmit");
         });
         applyFont(input, control.font);
-        input.tabIndex = control.tab + 1;
         input.style.background = cssColour(control.back);
         element = input;
         break;

@@ -36,6 +36,8 @@ export async function openBrowser(options = {}) {
   return {
     browser,
     url: server.url,
+    // The site's host goes away; the browser stays, with what it kept of the site.
+    stopServing: server.close,
     close: async () => {
       await browser.close();
       server.close();

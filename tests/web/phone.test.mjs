@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page on a phone, by touch alone, upright and turned: every window whole on the screen,
+// also after turning the phone, nothing to scroll, the square on the finger, Freeze and Pause from the touch bar, and a name
+// typed into the name box after a tap. Screenshots in build-web/screenshots.
+
+import { test } from "node:test";
+import assert from "node:assert/strict";
+import { mkdirSync } from "node:fs";
+import { openBrowser } from "./browser.mjs";
+import { RED, catchBlock, nextFrames, park, parking, rectOf, sleep, tap, textOf } from "./touch_play.mjs";
+
+/** @typedef {import("puppeteer-core").Page} Page */
+
+const SHOTS = "build-web/screenshots";
+mkdirSync(SHOTS, { recursive: true });
+
+// The shown window lies wholly on the screen, and the page cannot scroll.
+/** @param {Page} page @param {string} window */
+async function assertFitted(page, window) {
+  const fit = await page.evaluate((name) => {
+    const root = /** @type {Element} */ (document.querySelector(`[data-window="${name}"]`));
+    const r = root.getBoundingClientRect();
+    const page = /** @type {Element} */ (document.scrollingElement);
+    return {
+      inside: r.left >= 0 && r.top >= 0 && r.right <= innerWidth + 0.5 && r.bottom <= innerHeight + 0.5,
+      fills: Math.max(r.width / innerWidth, r.height / innerHeight),
+      scrolls: page.scrollWidth > innerWidth || page.scrollHeight > innerHeight,
+    };
+  }, window);
+  assert.ok(fit.inside, `${window} is wholly on the screen`);
+  assert.ok(fit.fills > 0.75, `${window} fills the screen one way (${fit.fills})`);
+  assert.equal(fit.scrolls, false, "nothing to scroll");
+}
+
+/** @param {Page} page */
+const ticks = (page) => page.evaluate(() => /** @type {any} */ (window).quibbetPace.ticks);
+
+for (const [orientation, width, height] of /** @type {const} */ ([["upright", 390, 844], ["turned", 844, 390]])) {
+  test(`a round on a ${width} × ${height} phone held ${orientation}, by touch alone`, async (t) => {
+    const session = await openBrowser();
+    t.after(session.close);
+    const page = await session.browser.newPage();
+    /** @type {string[]} */
+    const errors = [];
+    page.on("pageerror", (e) => errors.push(e.message));
+    await page.setViewport({ width, height, deviceScaleFactor: 3, isMobile: true, hasTouch: true, isLandscape: width > height });
+    await page.goto(session.url);
+    await page.waitForSelector('[data-window="Form2"]:not([hidden]) [data-name="cmdplay"]');
+    await assertFitted(page, "Form2");
+    await page.screenshot({ path: `${SHOTS}/phone-${orientation}-menu.png` });
+
+    await tap(page, '[data-name="cmdplay"]');
+    await page.waitForSelector('[data-window="Form1"]:not([hidden])');
+    await assertFitted(page, "Form1");
+    const game = await rectOf(page, '[data-window="Form1"]');
+    const keys = await page.$$eval(".touch-bar:not([hidden]) button", (all) =>
+      all.map((b) => ({ text: b.textContent, r: b.getBoundingClientRect().toJSON() })),
+    );
+    assert.deepEqual(keys.map((k) => k.text), ["Freeze", "Pause"]);
+    for (const { r } of keys) {
+      assert.ok(r.width >= 48 && r.height >= 48, "a finger's size");
+      assert.ok(r.left >= game.right || r.top >= game.bottom, "outside the window");
+      assert.ok(r.right <= width && r.bottom <= height, "on the screen");
+    }
+
+    // The square on the finger from the touch on, then along the drag, parked out of reach in
+    // the info bar between the pick-ups.
+    const field = await rectOf(page, '[data-name="shpinfo"]');
+    await page.touchscreen.touchStart(...parking(field));
+    await nextFrames(page);
+    const square = await rectOf(page, '[data-name="shpgreen"]');
+    assert.ok(Math.abs(square.right - field.right) < 2 && Math.abs(square.top - parking(field)[1]) < 1, "held in the info bar");
+    await catchBlock(page, ["rgb(255, 255, 0)"], async () => (await textOf(page, "lblscore")) === "1");
+    await park(page);
+
+    await catchBlock(page, ["rgb(0, 0, 255)"], async () => (await page.$('[data-name="lblspacebar"]:not([hidden])')) !== null);
+    await park(page);
+    await page.touchscreen.touchEnd();
+    await tap(page, ".touch-bar button:first-child");
+    await page.waitForFunction(() => document.querySelector('[data-name="lblcount"]')?.textContent === "4");
+    await page.screenshot({ path: `${SHOTS}/phone-${orientation}-frozen.png` });
+
+    await tap(page, ".touch-bar button:last-child");
+    const pausedAt = await ticks(page);
+    await sleep(400);
+    assert.equal(await ticks(page), pausedAt, "no ticks while paused");
+    await tap(page, ".touch-bar button:last-child");
+    await page.waitForFunction((from) => /** @type {any} */ (window).quibbetPace.ticks > from, {}, pausedAt);
+
+    await page.touchscreen.touchStart(...parking(field));
+    await catchBlock(page, RED, async () => (await page.$('[data-name="cmdsubmit"]:not([hidden])')) !== null);
+    await page.touchscreen.touchEnd();
+    await assertFitted(page, "Form1");
+    await tap(page, '[data-name="txtname"]');
+    assert.equal(await page.evaluate(() => document.activeElement?.getAttribute("data-name")), "txtname");
+    await page.keyboard.type("Ada");
+    await tap(page, '[data-name="cmdsubmit"]');
+    await page.waitForSelector("dialog.message[open]");
+    await tap(page, "dialog.message button");
+    await page.waitForSelector("dialog.message", { hidden: true });
+    assert.equal(await page.$eval('[data-name="txtname"]', (e) => /** @type {HTMLInputElement} */ (e).value), "Ada");
+    await tap(page, '[data-name="cmdreset"]');
+    await page.waitForFunction(() => document.querySelector('[data-name="lblscore"]')?.textContent === "0");
+    assert.equal(await textOf(page, "lblhigh"), "1");
+
+    // Turned the other way mid-round, the window fits again at once.
+    await page.setViewport({ width: height, height: width, deviceScaleFactor: 3, isMobile: true, hasTouch: true, isLandscape: height > width });
+    await nextFrames(page);
+    await assertFitted(page, "Form1");
+    assert.deepEqual(errors, []);
+  });
+}

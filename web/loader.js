@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page's entry: the notice says the game is loading until its first frame is drawn; if a
+// part of it cannot be fetched, the notice says so and offers to try again. The windows are
+// fitted to the screen, made playable by touch and announced to screen readers from the start,
+// and the site is kept for offline use after the first visit.
+
+import { fitToViewport } from "./fit.js";
+import { playByTouch } from "./touch.js";
+import { describeForScreenReaders } from "./accessible.js";
+
+const desktop = /** @type {HTMLElement} */ (document.getElementById("desktop"));
+const notice = /** @type {HTMLElement} */ (document.getElementById("notice"));
+
+const bar = playByTouch(desktop);
+fitToViewport(desktop, bar);
+describeForScreenReaders(desktop);
+
+try {
+  await import("./main.js");
+  notice.remove();
+  // Only now, so that filling the offline copy never delays the first frame. The page plays as
+  // well without it, so a refusal (a private window, a plain-HTTP host) is no fault.
+  navigator.serviceWorker?.register("sw.js").catch(() => {});
+} catch {
+  const message = /** @type {HTMLElement} */ (notice.querySelector("p"));
+  message.textContent = "Quibbet could not be loaded. Check the connection, then try again.";
+  const retry = /** @type {HTMLButtonElement} */ (notice.querySelector("button"));
+  retry.hidden = false;
+  retry.addEventListener("click", () => location.reload());
+  retry.focus();
+}

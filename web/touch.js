@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Play by touch. A finger on the game window steers the square as the mouse pointer does, from
+// the moment it touches to the moment it lifts: its touch and its movements reach the window as
+// pointer movements, through the same handler and so the same rule. Where the main pointer is a
+// finger, a bar of large buttons beside the window stands in for the keys a round needs, the
+// spacebar (Freeze) and P (Pause), sent to the game window as those keys.
+
+import { watchWindows } from "./window_watch.js";
+
+const GAME = "Form1";
+const KEYS = [
+  { caption: "Freeze", key: " ", code: "Space", keyCode: 32 },
+  { caption: "Pause", key: "p", code: "KeyP", keyCode: 80 },
+];
+
+/** @param {HTMLElement} desktop */
+const gameField = (desktop) =>
+  /** @type {HTMLElement | null} */ (desktop.querySelector(`[data-window="${GAME}"]:not([hidden]) .client`));
+
+/**
+ * Steers by touch and makes the touch bar; returns the bar, shown while a round can be played
+ * on a touch screen.
+ * @param {HTMLElement} desktop
+ */
+export function playByTouch(desktop) {
+  desktop.addEventListener("pointerdown", (e) => {
+    const field = gameField(desktop);
+    if (e.pointerType === "mouse" || !field || !(e.target instanceof Node) || !field.contains(e.target)) return;
+    // A touch is held by the element it began on; let it go, so that like the mouse it reaches
+    // whatever it moves over, and the field sees it only while over the field.
+    const target = /** @type {Element} */ (e.target);
+    if (target.hasPointerCapture(e.pointerId)) target.releasePointerCapture(e.pointerId);
+    field.dispatchEvent(new PointerEvent("pointermove", e));
+  });
+  // No long-press menu over the windows.
+  desktop.addEventListener("contextmenu", (e) => e.preventDefault());
+
+  const bar = document.createElement("nav");
+  bar.className = "touch-bar";
+  bar.setAttribute("aria-label", "Game keys");
+  bar.hidden = true;
+  for (const { caption, ...key } of KEYS) {
+    const button = document.createElement("button");
+    button.type = "button";
+    button.textContent = caption;
+    button.addEventListener("click", () => {
+      const field = gameField(desktop);
+      if (!field) return;
+      // The keys belong to the game window; the tap must not leave the focus on the bar.
+      field.focus({ preventScroll: true });
+      field.dispatchEvent(new KeyboardEvent("keydown", { ...key, bubbles: true, cancelable: true }));
+      field.dispatchEvent(new KeyboardEvent("keyup", { ...key, bubbles: true, cancelable: true }));
+    });
+    bar.append(button);
+  }
+  document.body.append(bar);
+
+  const coarse = matchMedia("(pointer: coarse)");
+  const update = () => {
+    const show = coarse.matches && gameField(desktop) !== null;
+    if (bar.hidden === show) bar.hidden = !show;
+  };
+  watchWindows(desktop, update);
+  coarse.addEventListener("change", update);
+  return bar;
+}
