@@ -25,29 +25,6 @@ constexpr std::array<std::pair<int, std::int16_t>, 12> kNamedKeys = {{
     {Qt::Key_Down, 40},
 }};
 
-constexpr std::array<std::pair<Qt::KeyboardModifier, std::int16_t>, 3> kShiftBits = {{
-    {Qt::ShiftModifier, 1},
-    {Qt::ControlModifier, 2},
-    {Qt::AltModifier, 4},
-}};
-
-constexpr std::array<std::pair<Qt::MouseButton, std::int16_t>, 3> kButtonBits = {{
-    {Qt::LeftButton, 1},
-    {Qt::RightButton, 2},
-    {Qt::MiddleButton, 4},
-}};
-
-template <typename Flags, typename Flag, std::size_t N>
-std::int16_t ToBits(Flags flags, const std::array<std::pair<Flag, std::int16_t>, N>& table) {
-  std::int16_t bits = 0;
-  for (const auto& [flag, bit] : table) {
-    if (flags.testFlag(flag)) {
-      bits = static_cast<std::int16_t>(bits | bit);
-    }
-  }
-  return bits;
-}
-
 }  // namespace
 
 std::int16_t ToKeyCode(int qtKey) {
@@ -62,14 +39,6 @@ std::int16_t ToKeyCode(int qtKey) {
     }
   }
   return 0;
-}
-
-std::int16_t ToShiftState(Qt::KeyboardModifiers modifiers) {
-  return ToBits(modifiers, kShiftBits);
-}
-
-std::int16_t ToButtonState(Qt::MouseButtons buttons) {
-  return ToBits(buttons, kButtonBits);
 }
 
 }  // namespace quibbet

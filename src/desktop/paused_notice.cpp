@@ -17,7 +17,7 @@ constexpr QSize kPanel(320, 120);
 constexpr int kHeadingHeight = 64;
 
 QFont NoticeFont(float points) {
-  return ToQFont({"MS Sans Serif", points, 700});
+  return ToQFont({FontRole::kSansSerif, points, 700, false});
 }
 
 }  // namespace

@@ -71,30 +71,41 @@ void Session::MovePointer(float x, float y) {
   Settle();
 }
 
-bool Session::PressKey(Window w, std::int16_t code, bool repeat) {
+Session::KeyRoute Session::RouteKey(Window w, std::int16_t code) const {
   const WindowDescription* description = Description(w);
   if (description == nullptr) {
-    return false;
+    return {};
   }
   const int focus = description->focus;
   const ControlView* focused =
       focus == kWindowBody ? nullptr : &description->controls[static_cast<std::size_t>(focus)];
-  // A held key presses once: a repeat could press the next window's button under it.
-  std::optional<Control> press;
   if (code == kEscape && w == Window::kFrmhelp) {
-    press = Control::kCommand1;  // as it would leave a dialog
-  } else if (code == kEnter && focused != nullptr && focused->kind == ControlKind::kTextBox) {
-    press = Control::kCmdsubmit;
-  } else if (code == kEnter && focused != nullptr && focused->button) {
-    press = focused->button;
+    return {.press = Control::kCommand1, .toGameWindow = false};  // as it would leave a dialog
   }
-  if (press) {
+  if (code == kEnter && focused != nullptr && focused->kind == ControlKind::kTextBox) {
+    return {.press = Control::kCmdsubmit, .toGameWindow = false};
+  }
+  if (code == kEnter && focused != nullptr && focused->button) {
+    return {.press = focused->button, .toGameWindow = false};
+  }
+  return {.press = std::nullopt, .toGameWindow = w == Window::kForm1 && focused == nullptr};
+}
+
+bool Session::TakesKey(Window w, std::int16_t code) const {
+  const KeyRoute route = RouteKey(w, code);
+  return route.press || route.toGameWindow;
+}
+
+bool Session::PressKey(Window w, std::int16_t code, bool repeat) {
+  const KeyRoute route = RouteKey(w, code);
+  if (route.press) {
+    // A held key presses once: a repeat could press the next window's button under it.
     if (!repeat) {
-      Click(*press);
+      Click(*route.press);
     }
     return true;
   }
-  if (w != Window::kForm1 || focused != nullptr) {
+  if (!route.toGameWindow) {
     return false;
   }
   if (code == kPause) {
@@ -140,11 +151,14 @@ std::int64_t Session::Advance() {
   if (!Ticking()) {
     return 0;
   }
-  const std::int64_t ran = shell_.RunTicks(pacer_.TicksDue(clock_.Now()));
-  if (ran > 0) {
-    shown(Window::kForm1).stale = true;  // ticks move the blocks, which no event tells of
-    Settle();
-  }
+  return RunTicks(pacer_.TicksDue(clock_.Now()));
+}
+
+std::int64_t Session::RunTicks(std::int64_t count) {
+  const std::int64_t ran = shell_.RunTicks(count);
+  // Ticks move the blocks, which no event tells of.
+  shown(Window::kForm1).stale = true;
+  Settle();
   return ran;
 }
 

@@ -58,6 +58,8 @@ class Session final : private EventListener {
   // session took it; a key it leaves goes to the focused control as the platform handles it
   // (typing, the spacebar on a button, Tab).
   bool PressKey(Window w, std::int16_t code, bool repeat);
+  // Whether PressKey would take the key, for a platform that must know before it runs.
+  bool TakesKey(Window w, std::int16_t code) const;
   void TypeName(std::string_view text);
   // The player moved the keyboard focus to control index of w, or to the window itself.
   void FocusOn(Window w, int index);
@@ -65,6 +67,9 @@ class Session final : private EventListener {
   void SetOutOfSight(bool outOfSight);
   // Runs the game ticks due by the clock; returns how many ran.
   std::int64_t Advance();
+  // Runs up to count ticks at once, whatever the clock says, and reads the game window afresh:
+  // for tests and benchmarks.
+  std::int64_t RunTicks(std::int64_t count);
 
   // Whether the front end should wake for ticks: a round is in play and not paused.
   bool Ticking() const;
@@ -86,6 +91,14 @@ class Session final : private EventListener {
     int generation = 0;
     bool stale = true;
   };
+
+  // What a key pressed on a window does now: a button it presses, or whether it goes to the
+  // game window itself (P included) or to the focused control.
+  struct KeyRoute {
+    std::optional<Control> press;
+    bool toGameWindow = false;
+  };
+  KeyRoute RouteKey(Window w, std::int16_t code) const;
 
   void On(const GameEvent& event) override;
   // Brings descriptions, focus, pause and pace in line after the rules have run.
