@@ -76,6 +76,8 @@ class Session final : private EventListener {
   bool Paused() const { return paused_; }
   bool Ended() const { return shell_.Ended(); }
   WindowState State(Window w) const { return shell_.State(w); }
+  // Counts the loads of w, so that a front end can tell a window loaded afresh.
+  int Generation(Window w) const { return shell_.Generation(w); }
   std::optional<Window> Active() const { return shell_.Active(); }
   // Null while w is not loaded.
   const WindowDescription* Description(Window w) const;

@@ -63,6 +63,10 @@ struct ControlView {
   friend bool operator==(const ControlView&, const ControlView&) = default;
 };
 
+// The notice over a paused round: it is no control, so it takes neither pointer nor focus.
+inline constexpr std::string_view kPausedHeading = "Paused";
+inline constexpr std::string_view kPausedHint = "Press P to play on";
+
 // The keyboard focus on the window itself, where the game's keys go.
 inline constexpr int kWindowBody = -1;
 
