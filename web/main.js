@@ -35,8 +35,8 @@ let busy = false;
 // Focus moved by the page itself is not the player's.
 let syncing = false;
 let frameDue = false;
-// Counts every tick the page has run, for the pace checks of the tests.
-const pace = { ticks: 0 };
+// Counts every tick the page has run and when, for the pace checks of the tests.
+const pace = { ticks: 0, frames: /** @type {number[]} */ ([]) };
 
 /** @param {() => void} input */
 async function deliver(input) {
@@ -152,12 +152,14 @@ function schedule() {
   requestAnimationFrame(frame);
 }
 
-function frame() {
+/** @param {number} time */
+function frame(time) {
   frameDue = false;
   if (busy) return;
   const ran = game._quibbet_advance();
-  pace.ticks += ran;
   if (ran > 0) {
+    pace.ticks += ran;
+    pace.frames.push(time);
     sync();
   } else {
     schedule();

@@ -25,6 +25,8 @@ import { cssColour } from "./colour.js";
 export const TWIPS_PER_PIXEL = 15;
 /** @param {number} twips */
 const px = (twips) => `${twips / TWIPS_PER_PIXEL}px`;
+/** @param {number} twips */
+const snap = (twips) => Math.round((twips / TWIPS_PER_PIXEL) * devicePixelRatio) / devicePixelRatio;
 
 // The page's one font table: the free faces that stand in for the design's.
 /** @type {Record<string, string>} */
@@ -182,8 +184,14 @@ export class WindowView {
       return;
     }
     if (was.visible !== c.visible) element.hidden = !c.visible;
-    if (was.left !== c.left) element.style.left = px(c.left);
-    if (was.top !== c.top) element.style.top = px(c.top);
+    if (c.kind === "shape") {
+      // Shapes move every tick: moved as layers of their own, they need no layout or repaint.
+      // Their edges land on device pixels, sharp as the desktop paints them.
+      if (was.left !== c.left || was.top !== c.top) element.style.transform = `translate(${snap(c.left)}px, ${snap(c.top)}px)`;
+    } else {
+      if (was.left !== c.left) element.style.left = px(c.left);
+      if (was.top !== c.top) element.style.top = px(c.top);
+    }
     if (was.width !== c.width) element.style.width = px(c.width);
     if (was.height !== c.height) element.style.height = px(c.height);
     if (c.kind === "shape") {
