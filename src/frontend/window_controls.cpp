@@ -26,17 +26,28 @@ TextStyle StyleOf(const Font& font) {
   return {RoleOf(font.face), font.points, font.weight, font.italic};
 }
 
-void Place(ControlView& view, const Geometry& at) {
+ControlView Placed(ControlKind kind, const Geometry& at) {
+  ControlView view;
+  view.kind = kind;
   view.left = at.left;
   view.top = at.top;
   view.width = at.width;
   view.height = at.height;
+  return view;
+}
+
+// What labels, buttons and the name box share: a text in a font that may be hidden.
+ControlView Texted(ControlKind kind, const Geometry& at, const std::string& text, bool visible,
+                   const Font& font) {
+  ControlView view = Placed(kind, at);
+  view.text = text;
+  view.visible = visible;
+  view.font = StyleOf(font);
+  return view;
 }
 
 ControlView ViewOf(const Shape& shape) {
-  ControlView view;
-  view.kind = ControlKind::kShape;
-  Place(view, shape);
+  ControlView view = Placed(ControlKind::kShape, shape);
   view.visible = shape.visible;
   view.backColor = shape.backColor;
   view.filled = shape.filled;
@@ -45,21 +56,15 @@ ControlView ViewOf(const Shape& shape) {
 }
 
 ControlView ViewOf(const Line& line) {
-  ControlView view;
-  view.kind = ControlKind::kLine;
-  Place(view, {line.x1, line.y1, line.x2 - line.x1, line.y2 - line.y1});
+  ControlView view =
+      Placed(ControlKind::kLine, {line.x1, line.y1, line.x2 - line.x1, line.y2 - line.y1});
   view.foreColor = line.color;
   view.borderWidth = line.borderWidth;
   return view;
 }
 
 ControlView ViewOf(const Label& label) {
-  ControlView view;
-  view.kind = ControlKind::kLabel;
-  Place(view, label);
-  view.text = label.caption;
-  view.visible = label.visible;
-  view.font = StyleOf(label.font);
+  ControlView view = Texted(ControlKind::kLabel, label, label.caption, label.visible, label.font);
   view.alignment = label.alignment;
   view.wordWrap = label.wordWrap;
   view.opaque = label.opaque;
@@ -67,24 +72,15 @@ ControlView ViewOf(const Label& label) {
 }
 
 ControlView ViewOf(const Button& button) {
-  ControlView view;
-  view.kind = ControlKind::kButton;
-  Place(view, button);
-  view.text = button.caption;
-  view.visible = button.visible;
-  view.font = StyleOf(button.font);
+  ControlView view =
+      Texted(ControlKind::kButton, button, button.caption, button.visible, button.font);
   view.backColor = button.backColor;
   view.tabIndex = button.tabIndex;
   return view;
 }
 
 ControlView ViewOf(const TextBox& box) {
-  ControlView view;
-  view.kind = ControlKind::kTextBox;
-  Place(view, box);
-  view.text = box.text;
-  view.visible = box.visible;
-  view.font = StyleOf(box.font);
+  ControlView view = Texted(ControlKind::kTextBox, box, box.text, box.visible, box.font);
   view.backColor = box.backColor;
   view.tabIndex = box.tabIndex;
   return view;
@@ -147,10 +143,7 @@ void ForEachControl(const Frmhelp& h, Visit&& visit) {
 }
 
 ControlView ViewOf(const Geometry& picture) {
-  ControlView view;
-  view.kind = ControlKind::kPicture;
-  Place(view, picture);
-  return view;
+  return Placed(ControlKind::kPicture, picture);
 }
 
 // Calls visit with the window's form, so a caller writes its work once for all three.
