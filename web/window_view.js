@@ -21,12 +21,17 @@ import { cssColour } from "./colour.js";
  * @property {(index: number) => void} focus
  */
 
-// The page's one map from twips to CSS pixels: 15 twips to the pixel, as at 96 dots per inch.
-export const TWIPS_PER_PIXEL = 15;
+// The page's one map between twips and CSS pixels: 15 twips to the pixel, as at 96 dots per inch.
+const TWIPS_PER_PIXEL = 15;
 /** @param {number} twips */
-const px = (twips) => `${twips / TWIPS_PER_PIXEL}px`;
+const toPixels = (twips) => twips / TWIPS_PER_PIXEL;
+/** @param {number} pixels */
+const toTwips = (pixels) => pixels * TWIPS_PER_PIXEL;
 /** @param {number} twips */
-const snap = (twips) => Math.round((twips / TWIPS_PER_PIXEL) * devicePixelRatio) / devicePixelRatio;
+const px = (twips) => `${toPixels(twips)}px`;
+// On device pixels, as the desktop paints edges.
+/** @param {number} twips */
+const snap = (twips) => Math.round(toPixels(twips) * devicePixelRatio) / devicePixelRatio;
 
 // The page's one font table: the free faces that stand in for the design's.
 /** @type {Record<string, string>} */
@@ -79,7 +84,7 @@ export class WindowView {
     if (description.back >= 0) this.client.style.background = cssColour(description.back);
     this.client.addEventListener("pointermove", (e) => {
       const at = this.client.getBoundingClientRect();
-      events.pointer((e.clientX - at.left) * TWIPS_PER_PIXEL, (e.clientY - at.top) * TWIPS_PER_PIXEL);
+      events.pointer(toTwips(e.clientX - at.left), toTwips(e.clientY - at.top));
     });
     // A click on the window's background leaves the focus where it is, as on the desktop.
     this.client.addEventListener("pointerdown", (e) => {
@@ -177,10 +182,10 @@ export class WindowView {
     this.shown[i] = c;
     const element = this.elements[i];
     if (element instanceof SVGLineElement) {
-      element.setAttribute("x1", String(c.left / TWIPS_PER_PIXEL));
-      element.setAttribute("y1", String(c.top / TWIPS_PER_PIXEL));
-      element.setAttribute("x2", String((c.left + c.width) / TWIPS_PER_PIXEL));
-      element.setAttribute("y2", String((c.top + c.height) / TWIPS_PER_PIXEL));
+      element.setAttribute("x1", String(toPixels(c.left)));
+      element.setAttribute("y1", String(toPixels(c.top)));
+      element.setAttribute("x2", String(toPixels(c.left + c.width)));
+      element.setAttribute("y2", String(toPixels(c.top + c.height)));
       return;
     }
     if (was.visible !== c.visible) element.hidden = !c.visible;
@@ -208,7 +213,7 @@ export class WindowView {
   // test for collisions; a shape too small for its border is all border.
   /** @param {HTMLElement} element @param {Control} c */
   drawShape(element, c) {
-    const inner = Math.min(c.width, c.height) / TWIPS_PER_PIXEL > 2 * c.border;
+    const inner = toPixels(Math.min(c.width, c.height)) > 2 * c.border;
     element.style.borderWidth = inner ? `${c.border}px` : "0";
     element.style.borderColor = cssColour(c.fore);
     element.style.background = !inner ? cssColour(c.fore) : c.filled && c.back >= 0 ? cssColour(c.back) : "transparent";

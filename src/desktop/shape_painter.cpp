@@ -23,7 +23,7 @@ void PaintShape(QPainter& painter, const ControlView& shape) {
   painter.setRenderHint(QPainter::Antialiasing, false);
   const QColor border = ToQColor(shape.foreColor);
   const QRectF outer(shape.left, shape.top, shape.width, shape.height);
-  const qreal width = static_cast<qreal>(shape.borderWidth) * kTwipsPerPixel;
+  const qreal width = ToTwips(shape.borderWidth);
   const QRectF inner = outer.adjusted(width, width, -width, -width);
   if (!inner.isValid()) {
     painter.fillRect(outer, border);
@@ -41,7 +41,7 @@ void PaintShape(QPainter& painter, const ControlView& shape) {
 void PaintLine(QPainter& painter, const ControlView& line) {
   painter.setRenderHint(QPainter::Antialiasing, true);
   QPen pen(ToQColor(line.foreColor));
-  pen.setWidthF(static_cast<qreal>(line.borderWidth) * kTwipsPerPixel);
+  pen.setWidthF(ToTwips(line.borderWidth));
   pen.setCapStyle(Qt::RoundCap);
   painter.setPen(pen);
   painter.drawLine(QPointF(line.left, line.top),

@@ -27,6 +27,10 @@ QPointF ToTwips(QPointF pixels) {
   return pixels * kTwipsPerPixel;
 }
 
+qreal ToTwips(qreal pixels) {
+  return pixels * kTwipsPerPixel;
+}
+
 void ScaleToTwips(QPainter& painter) {
   painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
 }

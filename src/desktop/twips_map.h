@@ -20,6 +20,7 @@ QRect ToPixels(Twips left, Twips top, Twips width, Twips height);
 // Exact, as shapes are painted.
 QRectF ToExactPixels(Twips left, Twips top, Twips width, Twips height);
 QPointF ToTwips(QPointF pixels);
+qreal ToTwips(qreal pixels);
 // Turns the painter's units from logical pixels into twips, so painted edges land exactly.
 void ScaleToTwips(QPainter& painter);
 

@@ -202,14 +202,10 @@ void Session::Settle() {
     SettleWindow(w);
   }
   // Only a round in play can stay paused.
-  const bool paused = paused_ && RoundInPlay();
-  if (paused != paused_ ||
-      (shown(Window::kForm1).description && shown(Window::kForm1).description->paused != paused)) {
-    paused_ = paused;
+  paused_ = paused_ && RoundInPlay();
+  if (auto& game = shown(Window::kForm1).description; game && game->paused != paused_) {
+    game->paused = paused_;
     change(Window::kForm1).notice = true;
-  }
-  if (shown(Window::kForm1).description) {
-    shown(Window::kForm1).description->paused = paused_;
   }
   // Starting afresh, or resuming, owes no time from before.
   const bool ticking = Ticking();
