@@ -76,12 +76,32 @@ Game& TheGame() {
   return game;
 }
 
-Window WindowAt(int w) {
+// The page names windows and buttons by number; a number of none is no input.
+std::optional<Window> WindowAt(int w) {
+  if (w < 0 || w >= static_cast<int>(kAllWindows.size())) {
+    return std::nullopt;
+  }
   return static_cast<Window>(w);
 }
 
+std::optional<Control> ButtonAt(int control) {
+  if (control < 0 || control > static_cast<int>(Control::kCmdmain)) {
+    return std::nullopt;
+  }
+  return static_cast<Control>(control);
+}
+
+const WindowDescription* DescriptionAt(int w) {
+  const auto window = WindowAt(w);
+  return window ? TheGame().session.Description(*window) : nullptr;
+}
+
+const WindowChange* ChangeAt(int w) {
+  return WindowAt(w) ? &TheGame().changes.windows[static_cast<std::size_t>(w)] : nullptr;
+}
+
 const ControlView* ControlAt(int w, int i) {
-  const WindowDescription* description = TheGame().session.Description(WindowAt(w));
+  const WindowDescription* description = DescriptionAt(w);
   if (description == nullptr || i < 0 || i >= static_cast<int>(description->controls.size())) {
     return nullptr;
   }
@@ -169,11 +189,15 @@ EMSCRIPTEN_KEEPALIVE void quibbet_start() {
 
 // A click on a button of the rules; one not on screen does nothing.
 EMSCRIPTEN_KEEPALIVE void quibbet_click(int control) {
-  TheGame().session.Click(static_cast<quibbet::Control>(control));
+  if (const auto button = quibbet::ButtonAt(control)) {
+    TheGame().session.Click(*button);
+  }
 }
 
 EMSCRIPTEN_KEEPALIVE void quibbet_close(int window) {
-  TheGame().session.Close(quibbet::WindowAt(window));
+  if (const auto w = quibbet::WindowAt(window)) {
+    TheGame().session.Close(*w);
+  }
 }
 
 EMSCRIPTEN_KEEPALIVE void quibbet_pointer(float x, float y) {
@@ -181,12 +205,14 @@ EMSCRIPTEN_KEEPALIVE void quibbet_pointer(float x, float y) {
 }
 
 EMSCRIPTEN_KEEPALIVE int quibbet_takes_key(int window, int code) {
-  return TheGame().session.TakesKey(quibbet::WindowAt(window), static_cast<std::int16_t>(code));
+  const auto w = quibbet::WindowAt(window);
+  return w && TheGame().session.TakesKey(*w, static_cast<std::int16_t>(code));
 }
 
 EMSCRIPTEN_KEEPALIVE void quibbet_key(int window, int code, int repeat) {
-  TheGame().session.PressKey(quibbet::WindowAt(window), static_cast<std::int16_t>(code),
-                             repeat != 0);
+  if (const auto w = quibbet::WindowAt(window)) {
+    TheGame().session.PressKey(*w, static_cast<std::int16_t>(code), repeat != 0);
+  }
 }
 
 EMSCRIPTEN_KEEPALIVE void quibbet_name_typed(const char* text) {
@@ -200,7 +226,9 @@ EMSCRIPTEN_KEEPALIVE void quibbet_answer_next(int answer) {
 
 // The player moved the focus to control index of a window, or to the window itself (-1).
 EMSCRIPTEN_KEEPALIVE void quibbet_focus(int window, int index) {
-  TheGame().session.FocusOn(quibbet::WindowAt(window), index);
+  if (const auto w = quibbet::WindowAt(window)) {
+    TheGame().session.FocusOn(*w, index);
+  }
 }
 
 EMSCRIPTEN_KEEPALIVE void quibbet_out_of_sight(int hidden) {
@@ -228,12 +256,14 @@ EMSCRIPTEN_KEEPALIVE int quibbet_active() {
 
 // 0 unloaded, 1 hidden, 2 visible.
 EMSCRIPTEN_KEEPALIVE int quibbet_state(int window) {
-  return static_cast<int>(TheGame().session.State(quibbet::WindowAt(window)));
+  const auto w = quibbet::WindowAt(window);
+  return w ? static_cast<int>(TheGame().session.State(*w)) : 0;
 }
 
 // Counts the loads of a window, so that a view can tell a window loaded afresh.
 EMSCRIPTEN_KEEPALIVE int quibbet_generation(int window) {
-  return TheGame().session.Generation(quibbet::WindowAt(window));
+  const auto w = quibbet::WindowAt(window);
+  return w ? TheGame().session.Generation(*w) : 0;
 }
 
 // Takes what changed since the last call; returns 1 when a window is to be brought to the front.
@@ -245,20 +275,24 @@ EMSCRIPTEN_KEEPALIVE int quibbet_take_changes() {
 
 // What changed on a window: 1 its state, 2 its focus, 4 the paused notice.
 EMSCRIPTEN_KEEPALIVE int quibbet_window_changes(int window) {
-  const quibbet::WindowChange& c = TheGame().changes.windows[static_cast<std::size_t>(window)];
-  return (c.state ? 1 : 0) | (c.focus ? 2 : 0) | (c.notice ? 4 : 0);
+  const quibbet::WindowChange* c = quibbet::ChangeAt(window);
+  return c ? (c->state ? 1 : 0) | (c->focus ? 2 : 0) | (c->notice ? 4 : 0) : 0;
 }
 
 // The controls that changed on a window: bit i of the low (half 0) or high (half 1) 32 bits.
 EMSCRIPTEN_KEEPALIVE std::uint32_t quibbet_changed_controls(int window, int half) {
-  const quibbet::WindowChange& c = TheGame().changes.windows[static_cast<std::size_t>(window)];
-  return static_cast<std::uint32_t>(c.controls >> (half * 32));
+  const quibbet::WindowChange* c = quibbet::ChangeAt(window);
+  return c && (half == 0 || half == 1) ? static_cast<std::uint32_t>(c->controls >> (half * 32)) : 0;
 }
 
 // The window's size in twips (0, 1), back colour (2, -1 for the face), focus (3), paused (4)
-// and count of controls (5). The window must be loaded.
+// and count of controls (5); 0 for a window not loaded.
 EMSCRIPTEN_KEEPALIVE double quibbet_window_field(int window, int field) {
-  const quibbet::WindowDescription& d = *TheGame().session.Description(quibbet::WindowAt(window));
+  const quibbet::WindowDescription* description = quibbet::DescriptionAt(window);
+  if (description == nullptr) {
+    return 0;
+  }
+  const quibbet::WindowDescription& d = *description;
   switch (field) {
     case 0:
       return d.width;
@@ -276,7 +310,8 @@ EMSCRIPTEN_KEEPALIVE double quibbet_window_field(int window, int field) {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* quibbet_caption(int window) {
-  return TheGame().session.Description(quibbet::WindowAt(window))->caption.data();
+  const quibbet::WindowDescription* d = quibbet::DescriptionAt(window);
+  return d ? d->caption.data() : "";
 }
 
 EMSCRIPTEN_KEEPALIVE double quibbet_field(int window, int index, int field) {
