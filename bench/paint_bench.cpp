@@ -16,10 +16,7 @@
 #include "bench_support.h"
 #include "common/random_source.h"
 #include "desktop/controller.h"
-#include "desktop/form1_view.h"
-#include "desktop/form2_view.h"
 #include "game/form1.h"
-#include "shell/form2.h"
 
 namespace quibbet::bench {
 namespace {
@@ -30,55 +27,60 @@ constexpr float kSquareTop = 4000;
 
 // Paints the whole window into an image of its size at the benchmark's ratio, once per
 // iteration, as a frame on a screen of that ratio would be painted.
-void PaintFrames(benchmark::State& state, WindowView& window) {
-  window.Refresh();
-  window.show();
+void PaintFrames(benchmark::State& state, WindowView* window) {
+  if (window == nullptr) {
+    state.SkipWithError("the window did not open");
+    return;
+  }
   const int ratio = static_cast<int>(state.range(0));
-  QImage image(window.size() * ratio, QImage::Format_RGB32);
+  QImage image(window->size() * ratio, QImage::Format_RGB32);
   image.setDevicePixelRatio(ratio);
   // The first frame at a ratio loads fonts and renders glyphs into caches that play keeps.
-  window.render(&image);
+  window->render(&image);
   for (auto _ : state) {
-    window.render(&image);
+    window->render(&image);
   }
   benchmark::DoNotOptimize(image.constBits());
 }
 
-// A game window in full play: the blocks inside the window, the square among them, the info
-// bar's texts.
+// The desktop program with a round in full play: the blocks inside the window, the square among
+// them, the info bar's texts.
 struct GameWindow {
-  GameWindow() : form(random, box) {
-    StartPlaying(form);
-    form.Form_MouseMove(kSquareLeft, kSquareTop);
+  GameWindow() : controller(random, box) {
+    controller.Start();
+    controller.session().Click(Control::kCmdplay);
+    controller.shell().MovePointer(kOutOfReachLeft, kOutOfReachTop);
+    controller.RunTicks(kTicksUntilBlocksInside);
+    controller.shell().MovePointer(kSquareLeft, kSquareTop);
+    controller.RunTicks(0);
   }
+  WindowView* view() const { return controller.view(Window::kForm1); }
 
   FixedSeedRandom random;
   SilentMessageBox box;
-  Form1 form;
+  Controller controller;
 };
 
 void BM_PaintGameWindow(benchmark::State& state) {
-  GameWindow game;
-  Form1View view(game.form);
-  PaintFrames(state, view);
+  const GameWindow game;
+  PaintFrames(state, game.view());
 }
 BENCHMARK(BM_PaintGameWindow)->Arg(1)->Arg(2)->ArgName("ratio")->Unit(benchmark::kMicrosecond);
 
 // The game-over screen after a red block: the score, the table, the name box and the buttons.
 void BM_PaintGameOver(benchmark::State& state) {
   GameWindow game;
-  Form1& form = game.form;
+  Form1& form = *game.controller.shell().form1();
   const auto red = std::find_if(form.shpother.begin(), form.shpother.end(),
                                 [](const Shape& block) { return block.backColor == kRed; });
   red->left = kSquareLeft;
   red->top = kSquareTop;
-  form.Timer1_Timer();
+  game.controller.RunTicks(1);
   if (form.Timer1.enabled) {
     state.SkipWithError("the red block did not end the round");
     return;
   }
-  Form1View view(form);
-  PaintFrames(state, view);
+  PaintFrames(state, game.view());
 }
 BENCHMARK(BM_PaintGameOver)->Arg(1)->Arg(2)->ArgName("ratio")->Unit(benchmark::kMicrosecond);
 
@@ -114,9 +116,11 @@ void BM_PointerMoveInPlay(benchmark::State& state) {
 BENCHMARK(BM_PointerMoveInPlay)->Unit(benchmark::kMicrosecond);
 
 void BM_PaintMenu(benchmark::State& state) {
-  const Form2 form;
-  Form2View view(form);
-  PaintFrames(state, view);
+  FixedSeedRandom random;
+  SilentMessageBox box;
+  Controller controller(random, box);
+  controller.Start();
+  PaintFrames(state, controller.view(Window::kForm2));
 }
 BENCHMARK(BM_PaintMenu)->Arg(1)->Arg(2)->ArgName("ratio")->Unit(benchmark::kMicrosecond);
 

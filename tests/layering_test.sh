@@ -16,12 +16,13 @@ src/game      common scores
 src/storage   common scores
 src/shell     common scores game
 src/record    common scores game shell
+src/frontend  common scores game shell
 tools/replay  common scores game shell storage record
-src/desktop   common scores game shell storage record
-web           common scores game shell
+src/desktop   common scores game shell storage record frontend
+web           common scores game shell frontend
 tools/bake
 tools/art
-bench         common scores game shell record desktop replay
+bench         common scores game shell record frontend desktop replay
 '
 
 failures=0

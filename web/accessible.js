@@ -72,7 +72,7 @@ function describeGame(game) {
     true,
   );
   game.addEventListener(
-    "keyup",
+    "keydown",
     (e) => {
       if (e.key === "Enter" && e.target === name) announceSubmission(game);
     },

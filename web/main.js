@@ -1,166 +1,178 @@
 // SPDX-FileCopyrightText: 2026 The Quibbet developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page: starts the rules in WebAssembly, draws their windows after every event and frame,
-// and hands them the player's clicks, pointer movements, keys and typing. The pace is the rules'
-// pacer, run from animation frames; a hidden page runs no ticks, like a minimised window.
+// The page: starts the session in WebAssembly, hands it the player's clicks, pointer movements,
+// keys and typing, and after each brings the windows in line with what the session says
+// changed. Animation frames run only while a round is in play: an idle menu, help window,
+// game-over screen or paused round costs nothing.
 
 import createQuibbet from "./quibbet-web.mjs";
 import { showMessageBox } from "./message_box.js";
 import { WindowView } from "./window_view.js";
-
-/** @typedef {import("./scene").Scene} Scene */
+import { readControl, readWindow } from "./description.js";
 
 const WINDOWS = ["Form1", "Form2", "frmhelp"];
-
-// Where the menu's title band lies on its window, in pixels, as on the desktop.
-const TITLE_BAND = { src: "menu-title.png", left: 162, top: 158 };
+const TITLE_BAND = "menu-title.png";
+const YES = 6;
 
 const desktop = /** @type {HTMLElement} */ (document.getElementById("desktop"));
 
-const game = await createQuibbet({ showMessageBox });
+// The page's message box cannot make the rules wait: it shows the box and the rules go on as if
+// the answer that changes nothing was given. An answer that changes something is given before
+// the same input is taken again.
+/** @type {Promise<number> | null} */
+let asked = null;
+const game = await createQuibbet({
+  showMessageBox: (text, title, style) => {
+    asked = showMessageBox(text, title, style);
+  },
+});
 
-/** @type {Map<string, WindowView>} */
+/** @type {Map<number, WindowView>} */
 const views = new Map();
-let active = "";
-// While a handler waits for a message box, the rules take no other event.
+// While a message box is open, the rules take no other event.
 let busy = false;
+// Focus moved by the page itself is not the player's.
+let syncing = false;
+let frameDue = false;
 // Counts every tick the page has run and when, for the pace checks of the tests.
 const pace = { ticks: 0, frames: /** @type {number[]} */ ([]) };
 
-/** @returns {Scene} */
-function scene() {
-  return JSON.parse(game.UTF8ToString(game._quibbet_scene()));
-}
-
-// P pauses and resumes, as on the desktop: no ticks, and the square stays where it is.
-let paused = false;
-
-/** @param {() => unknown} event */
-async function deliver(event) {
+/** @param {() => void} input */
+async function deliver(input) {
   if (busy) return;
-  busy = true;
-  try {
-    await event();
-  } finally {
+  input();
+  sync();
+  while (asked) {
+    busy = true;
+    const answer = await asked;
+    asked = null;
     busy = false;
+    if (answer === YES) {
+      game._quibbet_answer_next(answer);
+      input();
+      sync();
+    }
   }
-  draw();
+  schedule();
 }
 
-/** @param {string} name */
-function eventsFor(name) {
+/** @param {number} w */
+function eventsFor(w) {
   return {
-    /** @param {string} button */
-    click: (button) => deliver(() => game.ccall("quibbet_click", null, ["string"], [button], { async: true })),
-    close: () => deliver(() => game._quibbet_close(WINDOWS.indexOf(name))),
-    /** @param {PointerEvent} e @param {number} x @param {number} y */
-    pointer: (e, x, y) => {
-      if (busy || paused) return;
+    /** @param {number} button */
+    click: (button) => deliver(() => game._quibbet_click(button)),
+    close: () => deliver(() => game._quibbet_close(w)),
+    /** @param {number} x @param {number} y */
+    pointer: (x, y) => {
+      if (busy) return;
       game._quibbet_pointer(x, y);
-      draw();
+      sync();
     },
     /** @param {KeyboardEvent} e */
     key: (e) => {
-      if (busy) return;
-      if (e.key === " ") e.preventDefault();
-      if (e.key === "p" || e.key === "P") {
-        if (!e.repeat) paused = !paused;
-        return;
-      }
-      if (paused) return;
-      game._quibbet_key(e.keyCode);
-      draw();
+      if (busy || !game._quibbet_takes_key(w, e.keyCode)) return;
+      e.preventDefault();
+      const repeat = e.repeat ? 1 : 0;
+      deliver(() => game._quibbet_key(w, e.keyCode, repeat));
     },
     /** @param {string} text */
-    typed: (text) => {
-      if (busy) return;
-      game.ccall("quibbet_name_typed", null, ["string"], [text]);
+    typed: (text) => deliver(() => game.ccall("quibbet_name_typed", null, ["string"], [text])),
+    /** @param {number} index */
+    focus: (index) => {
+      if (syncing || busy) return;
+      game._quibbet_focus(w, index);
+      sync();
     },
   };
 }
 
-/** @param {string} name @param {import("./scene").WindowScene} windowScene */
-function createView(name, windowScene) {
-  const view = new WindowView(name, windowScene, eventsFor(name));
-  if (name === "Form2") {
-    const band = document.createElement("img");
-    band.className = "picture";
-    band.src = TITLE_BAND.src;
-    band.alt = "";
-    band.style.left = `${TITLE_BAND.left}px`;
-    band.style.top = `${TITLE_BAND.top}px`;
-    view.client.prepend(band);
-  }
+/** @param {number} w */
+function createView(w) {
+  const view = new WindowView(WINDOWS[w], readWindow(game, w), eventsFor(w), TITLE_BAND);
+  view.generation = game._quibbet_generation(w);
   desktop.append(view.root);
+  views.set(w, view);
   return view;
 }
 
-// A window newly shown takes the focus: the game window itself, for its keys, or a window's
-// first control.
-/** @param {WindowView} view */
-function focusShown(view) {
-  if (view.name === "Form1") {
-    view.client.focus();
-    return;
+/** @param {number} w @param {number} state */
+function syncState(w, state) {
+  let view = views.get(w);
+  if (view && (state === 0 || view.generation !== game._quibbet_generation(w))) {
+    view.root.remove();
+    views.delete(w);
+    view = undefined;
   }
-  // The controls come in their tab order.
-  const first = /** @type {HTMLElement | null} */ (view.client.querySelector("button:not([hidden]), input:not([hidden])"));
-  (first ?? view.client).focus();
+  if (state === 0) return undefined;
+  view ??= createView(w);
+  view.root.hidden = state !== 2;
+  return view;
 }
 
-function draw() {
-  const now = scene();
-  if (now.ended) {
+/** @param {WindowView} view @param {number} w */
+function syncControls(view, w) {
+  for (let half = 0; half < 2; ++half) {
+    const bits = game._quibbet_changed_controls(w, half);
+    for (let bit = 0; bit < 32; ++bit) {
+      if (bits & (1 << bit)) view.update(half * 32 + bit, readControl(game, w, half * 32 + bit));
+    }
+  }
+}
+
+function sync() {
+  syncing = true;
+  const activate = game._quibbet_take_changes();
+  if (game._quibbet_ended()) {
     location.replace("ended.html");
     return;
   }
-  for (const name of WINDOWS) {
-    const windowScene = now.windows[name];
-    let view = views.get(name);
-    if (view && (!windowScene || view.generation !== windowScene.generation)) {
-      view.root.remove();
-      views.delete(name);
-      view = undefined;
+  for (let w = 0; w < WINDOWS.length; ++w) {
+    const changed = game._quibbet_window_changes(w);
+    const view = changed & 1 ? syncState(w, game._quibbet_state(w)) : views.get(w);
+    if (!view) continue;
+    syncControls(view, w);
+    if (changed & 4) {
+      const paused = game._quibbet_window_field(w, 4) === 1;
+      view.setPaused(paused, game.UTF8ToString(game._quibbet_notice(0)), game.UTF8ToString(game._quibbet_notice(1)));
     }
-    if (!windowScene) continue;
-    if (view) {
-      view.update(windowScene);
-    } else {
-      views.set(name, createView(name, windowScene));
-    }
+    if (changed & 3 && !view.root.hidden) view.applyFocus(game._quibbet_window_field(w, 3));
   }
-  for (const [name, view] of views) view.setActive(name === now.active);
-  if (now.active !== active) {
-    active = now.active;
-    const view = views.get(active);
-    if (view) focusShown(view);
+  if (activate) {
+    const active = game._quibbet_active();
+    for (const [w, view] of views) view.setActive(w === active);
   }
+  syncing = false;
+  schedule();
+}
+
+function schedule() {
+  if (frameDue || !game._quibbet_ticking()) return;
+  frameDue = true;
+  requestAnimationFrame(frame);
 }
 
 /** @param {number} time */
 function frame(time) {
-  if (!busy) {
-    const ran = game._quibbet_frame(time, document.hidden || paused ? 1 : 0);
-    if (ran > 0) {
-      pace.ticks += ran;
-      pace.frames.push(time);
-      draw();
-    }
+  frameDue = false;
+  if (busy) return;
+  const ran = game._quibbet_advance();
+  if (ran > 0) {
+    pace.ticks += ran;
+    pace.frames.push(time);
+    sync();
+  } else {
+    schedule();
   }
-  requestAnimationFrame(frame);
 }
 
-// Browsers stop animation frames in a hidden page; the pause begins at once all the same.
-document.addEventListener("visibilitychange", () => {
-  if (document.hidden && !busy) game._quibbet_frame(performance.now(), 1);
-});
+// A hidden page pauses a round in play, like a minimised window: back in sight it waits for P.
+document.addEventListener("visibilitychange", () =>
+  deliver(() => game._quibbet_out_of_sight(document.hidden ? 1 : 0)),
+);
 
 game._quibbet_start();
-draw();
-requestAnimationFrame((time) => {
-  // The first frame with the menu on it, for the start-up benchmark.
-  performance.mark("quibbet-first-frame");
-  frame(time);
-});
+sync();
+// The first frame with the menu on it, for the start-up benchmark.
+requestAnimationFrame(() => performance.mark("quibbet-first-frame"));
 Object.assign(window, { quibbetPace: pace });

@@ -4,16 +4,33 @@
 // The module that Emscripten writes beside the page's own code.
 
 export interface QuibbetModule {
-  ccall(name: string, returns: string | null, args: string[], values: unknown[], options?: { async?: boolean }): unknown;
+  ccall(name: string, returns: string | null, args: string[], values: unknown[]): unknown;
   UTF8ToString(pointer: number): string;
   _quibbet_start(): void;
+  _quibbet_click(control: number): void;
   _quibbet_close(window: number): void;
   _quibbet_pointer(x: number, y: number): void;
-  _quibbet_key(code: number): void;
-  _quibbet_frame(nowMs: number, paused: number): number;
-  _quibbet_scene(): number;
+  _quibbet_takes_key(window: number, code: number): number;
+  _quibbet_key(window: number, code: number, repeat: number): void;
+  _quibbet_focus(window: number, index: number): void;
+  _quibbet_out_of_sight(hidden: number): void;
+  _quibbet_answer_next(answer: number): void;
+  _quibbet_advance(): number;
+  _quibbet_ticking(): number;
+  _quibbet_ended(): number;
+  _quibbet_active(): number;
+  _quibbet_state(window: number): number;
+  _quibbet_generation(window: number): number;
+  _quibbet_take_changes(): number;
+  _quibbet_window_changes(window: number): number;
+  _quibbet_changed_controls(window: number, half: number): number;
+  _quibbet_window_field(window: number, field: number): number;
+  _quibbet_caption(window: number): number;
+  _quibbet_field(window: number, index: number, field: number): number;
+  _quibbet_text(window: number, index: number, which: number): number;
+  _quibbet_notice(line: number): number;
 }
 export interface QuibbetOptions {
-  showMessageBox(text: string, title: string, style: number): Promise<number>;
+  showMessageBox(text: string, title: string, style: number): void;
 }
 export default function createQuibbet(options: QuibbetOptions): Promise<QuibbetModule>;

@@ -1,48 +1,63 @@
 // SPDX-FileCopyrightText: 2026 The Quibbet developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page's door into the rules: C functions that the page's JavaScript calls with the
-// player's events and the animation frames, and the state of every window as JSON to draw.
-// A message box waits for the player's answer on the page (Asyncify suspends the handler that
-// asked), so the handlers run exactly as on the desktop.
+// The page's door into the session: C functions that the page's JavaScript calls with the
+// player's events and the animation frames, and that read out what changed in each window's
+// description and the description itself, a field at a time.
 
 #include <emscripten/emscripten.h>
 
 #include <chrono>
 #include <cstdint>
 #include <iostream>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "common/random_source.h"
-#include "game/tick_pacer.h"
+#include "frontend/session.h"
 #include "local_storage_file.h"
 #include "scores/file_store.h"
-#include "shell/control.h"
-#include "shell/shell.h"
-#include "shell/window_names.h"
 
 namespace quibbet {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
-
 // clang-format off
-EM_ASYNC_JS(int, AskOnPage, (const char* text, const char* title, int style), {
-  return await Module.showMessageBox(UTF8ToString(text), UTF8ToString(title), style);
+// Opens the box on the page and returns at once; the page takes no other input until it is
+// answered.
+EM_JS(void, ShowOnPage, (const char* text, const char* title, int style), {
+  Module.showMessageBox(UTF8ToString(text), UTF8ToString(title), style);
 });
 // clang-format on
 
+// A page cannot make a handler wait for the player. The box is shown and answered at once with
+// the answer that changes nothing: OK, or No to a question. When the player gives the other
+// answer, the page takes the same input again with that answer given in advance.
 class PageMessageBox final : public MessageBox {
  public:
   MsgBoxAnswer Show(std::string_view text, std::string_view title, MsgBoxStyle style) override {
+    if (next_) {
+      return *std::exchange(next_, std::nullopt);
+    }
     const std::string t(text);
     const std::string c(title);
-    return static_cast<MsgBoxAnswer>(AskOnPage(t.c_str(), c.c_str(), static_cast<int>(style)));
+    ShowOnPage(t.c_str(), c.c_str(), static_cast<int>(style));
+    return style == MsgBoxStyle::kYesNo ? MsgBoxAnswer::kNo : MsgBoxAnswer::kOk;
+  }
+  void AnswerNext(MsgBoxAnswer answer) { next_ = answer; }
+
+ private:
+  std::optional<MsgBoxAnswer> next_;
+};
+
+// The page's monotonic clock, performance.now().
+class PageClock final : public SteadyClock {
+ public:
+  std::chrono::nanoseconds Now() const override {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+        std::chrono::duration<double, std::milli>(emscripten_get_now()));
   }
 };
 
@@ -51,10 +66,9 @@ struct Game {
   PageMessageBox box;
   LocalStorageFile tableFile;
   FileStore highScores{tableFile, std::cerr, box};
-  Shell shell{random, box, highScores};
-  TickPacer pacer;
-  bool ticking = false;
-  std::string scene;
+  PageClock clock;
+  Session session{random, box, highScores, clock};
+  Changes changes;
 };
 
 Game& TheGame() {
@@ -62,159 +76,103 @@ Game& TheGame() {
   return game;
 }
 
-Json FontJson(const Font& f) {
-  return {{"face", f.face}, {"points", f.points}, {"weight", f.weight}, {"italic", f.italic}};
-}
-
-Json At(const Geometry& g) {
-  return {{"left", g.left}, {"top", g.top}, {"width", g.width}, {"height", g.height}};
-}
-
-Json LabelJson(std::string_view name, const Label& l) {
-  return {{"kind", "label"},
-          {"name", name},
-          {"at", At(l)},
-          {"text", l.caption},
-          {"visible", l.visible},
-          {"font", FontJson(l.font)},
-          {"centre", l.alignment == Alignment::kCentre},
-          {"opaque", l.opaque},
-          {"wrap", l.wordWrap}};
-}
-
-Json ButtonJson(std::string_view name, const Button& b) {
-  Json j = {{"kind", "button"},  {"name", name},         {"at", At(b)},
-            {"text", b.caption}, {"visible", b.visible}, {"font", FontJson(b.font)},
-            {"tab", b.tabIndex}, {"back", nullptr}};
-  if (b.backColor) {
-    j["back"] = *b.backColor;
+// The page names windows and buttons by number; a number of none is no input.
+std::optional<Window> WindowAt(int w) {
+  if (w < 0 || w >= static_cast<int>(kAllWindows.size())) {
+    return std::nullopt;
   }
-  return j;
+  return static_cast<Window>(w);
 }
 
-Json TextBoxJson(std::string_view name, const TextBox& t) {
-  return {{"kind", "textbox"}, {"name", name},         {"at", At(t)},
-          {"text", t.text},    {"visible", t.visible}, {"font", FontJson(t.font)},
-          {"tab", t.tabIndex}, {"back", t.backColor}};
-}
-
-Json ShapeJson(std::string_view name, const Shape& s) {
-  return {{"kind", "shape"},        {"name", name},         {"at", At(s)},
-          {"back", s.backColor},    {"visible", s.visible}, {"filled", s.filled},
-          {"border", s.borderWidth}};
-}
-
-Json LineJson(const Line& l) {
-  return {{"kind", "line"},
-          {"x1", l.x1},
-          {"y1", l.y1},
-          {"x2", l.x2},
-          {"y2", l.y2},
-          {"color", l.color},
-          {"width", l.borderWidth}};
-}
-
-std::string Indexed(std::string_view name, int i) {
-  return std::string(name) + "(" + std::to_string(i) + ")";
-}
-
-// Shapes and lines in the order they are painted, the square last; then the controls.
-Json Form1Controls(const Form1& f) {
-  Json c = Json::array({ShapeJson("shpinfo", f.shpinfo)});
-  for (int i = 0; i < kBlockCount; ++i) {
-    c.push_back(ShapeJson(Indexed("shpother", i), f.shpother[static_cast<std::size_t>(i)]));
+std::optional<Control> ButtonAt(int control) {
+  if (control < 0 || control > static_cast<int>(Control::kCmdmain)) {
+    return std::nullopt;
   }
-  c.push_back(ShapeJson("shpgreen", f.shpgreen));
-  for (const auto& [name, label] : {std::pair{"lblspacebar", &f.lblspacebar},
-                                    {"lblcount", &f.lblcount},
-                                    {"lblscore1", &f.lblscore1},
-                                    {"lblscore", &f.lblscore},
-                                    {"lblhigh1", &f.lblhigh1},
-                                    {"lblhigh", &f.lblhigh},
-                                    {"lblname", &f.lblname},
-                                    {"lblcurrentscore", &f.lblcurrentscore},
-                                    {"lblalltime", &f.lblalltime}}) {
-    c.push_back(LabelJson(name, *label));
+  return static_cast<Control>(control);
+}
+
+const WindowDescription* DescriptionAt(int w) {
+  const auto window = WindowAt(w);
+  return window ? TheGame().session.Description(*window) : nullptr;
+}
+
+const WindowChange* ChangeAt(int w) {
+  return WindowAt(w) ? &TheGame().changes.windows[static_cast<std::size_t>(w)] : nullptr;
+}
+
+const ControlView* ControlAt(int w, int i) {
+  const WindowDescription* description = DescriptionAt(w);
+  if (description == nullptr || i < 0 || i >= static_cast<int>(description->controls.size())) {
+    return nullptr;
   }
-  for (int row = 0; row < kTableRows; ++row) {
-    const auto i = static_cast<std::size_t>(row);
-    c.push_back(LabelJson(Indexed("lblscorenumber", row), f.table.lblscorenumber[i]));
-    c.push_back(LabelJson(Indexed("lblhighname", row), f.table.lblhighname[i]));
-    c.push_back(LabelJson(Indexed("lbluserscore", row), f.table.lbluserscore[i]));
+  return &description->controls[static_cast<std::size_t>(i)];
+}
+
+// The fields of a control as the page reads them; web/description.js numbers them alike.
+enum class Field {
+  kKind,
+  kLeft,
+  kTop,
+  kWidth,
+  kHeight,
+  kVisible,
+  kFontRole,
+  kPoints,
+  kWeight,
+  kItalic,
+  kCentred,
+  kWordWrap,
+  kOpaque,
+  kBackColor,  // -1: the system's face
+  kForeColor,
+  kFilled,
+  kBorderWidth,
+  kTabIndex,
+  kButton,  // -1: not a button of the rules
+};
+
+double FieldOf(const ControlView& c, Field field) {
+  switch (field) {
+    case Field::kKind:
+      return static_cast<double>(c.kind);
+    case Field::kLeft:
+      return c.left;
+    case Field::kTop:
+      return c.top;
+    case Field::kWidth:
+      return c.width;
+    case Field::kHeight:
+      return c.height;
+    case Field::kVisible:
+      return c.visible;
+    case Field::kFontRole:
+      return static_cast<double>(c.font.role);
+    case Field::kPoints:
+      return c.font.points;
+    case Field::kWeight:
+      return c.font.weight;
+    case Field::kItalic:
+      return c.font.italic;
+    case Field::kCentred:
+      return c.alignment == Alignment::kCentre;
+    case Field::kWordWrap:
+      return c.wordWrap;
+    case Field::kOpaque:
+      return c.opaque;
+    case Field::kBackColor:
+      return c.backColor ? static_cast<double>(*c.backColor) : -1;
+    case Field::kForeColor:
+      return c.foreColor;
+    case Field::kFilled:
+      return c.filled;
+    case Field::kBorderWidth:
+      return c.borderWidth;
+    case Field::kTabIndex:
+      return c.tabIndex;
+    case Field::kButton:
+      return c.button ? static_cast<double>(*c.button) : -1;
   }
-  c.push_back(ButtonJson("cmdreset", f.cmdreset));
-  c.push_back(TextBoxJson("txtname", f.txtname));
-  c.push_back(ButtonJson("cmdsubmit", f.cmdsubmit));
-  c.push_back(ButtonJson("cmdmain", f.cmdmain));
-  return c;
-}
-
-Json Form2Controls(const Form2& f) {
-  return {ButtonJson("cmdplay", f.cmdplay), ButtonJson("cmdhowto", f.cmdhowto),
-          ButtonJson("cmdabout", f.cmdabout), ButtonJson("cmdexit", f.cmdexit)};
-}
-
-Json FrmhelpControls(const Frmhelp& h) {
-  return {ShapeJson("Shape2", h.Shape2),
-          ShapeJson("Shape3", h.Shape3),
-          ShapeJson("Shape1", h.Shape1),
-          ShapeJson("shpred", h.shpred),
-          LineJson(h.Line3),
-          LineJson(h.Line4),
-          LineJson(h.Line1[0]),
-          LineJson(h.Line1[1]),
-          LabelJson("Label1", h.Label1),
-          LabelJson("Label2", h.Label2),
-          LabelJson("Label3", h.Label3),
-          ButtonJson("Command1", h.Command1)};
-}
-
-Json FrameJson(std::string_view caption, Twips width, Twips height, std::optional<Colour> back,
-               Json controls) {
-  Json j = {{"caption", caption},
-            {"width", width},
-            {"height", height},
-            {"back", nullptr},
-            {"controls", std::move(controls)}};
-  if (back) {
-    j["back"] = *back;
-  }
-  return j;
-}
-
-Json WindowJson(const Shell& shell, Window w) {
-  Json j = {{"state", shell.State(w) == WindowState::kVisible ? "visible" : "hidden"},
-            {"generation", shell.Generation(w)}};
-  switch (w) {
-    case Window::kForm1:
-      j.update(FrameJson(kForm1Caption, kForm1ScaleWidth, kForm1ScaleHeight, std::nullopt,
-                         Form1Controls(*shell.form1())));
-      break;
-    case Window::kForm2:
-      j.update(FrameJson(kForm2Caption, kForm2ScaleWidth, kForm2ScaleHeight,
-                         shell.form2()->backColor, Form2Controls(*shell.form2())));
-      break;
-    case Window::kFrmhelp:
-      j.update(FrameJson(kFrmhelpCaption, kFrmhelpScaleWidth, kFrmhelpScaleHeight, std::nullopt,
-                         FrmhelpControls(*shell.frmhelp())));
-      break;
-  }
-  return j;
-}
-
-// The game window's timer runs while it is enabled; starting it afresh owes no time from before.
-void FollowTimer(Game& game, std::chrono::nanoseconds now) {
-  const Form1* form = game.shell.form1();
-  const bool running = form != nullptr && form->Timer1.enabled;
-  if (running && !game.ticking) {
-    game.pacer.Restart(now);
-  }
-  game.ticking = running;
-}
-
-std::chrono::nanoseconds FromMilliseconds(double ms) {
-  return std::chrono::duration_cast<std::chrono::nanoseconds>(
-      std::chrono::duration<double, std::milli>(ms));
+  return 0;
 }
 
 }  // namespace
@@ -226,65 +184,153 @@ using quibbet::TheGame;
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void quibbet_start() {
-  TheGame().shell.Start();
+  TheGame().session.Start();
 }
 
-// A click on a named button that is on screen; a name of no shown button does nothing.
-EMSCRIPTEN_KEEPALIVE void quibbet_click(const char* name) {
-  if (const auto control = quibbet::ControlNamed(name)) {
-    TheGame().shell.Click(*control);
+// A click on a button of the rules; one not on screen does nothing.
+EMSCRIPTEN_KEEPALIVE void quibbet_click(int control) {
+  if (const auto button = quibbet::ButtonAt(control)) {
+    TheGame().session.Click(*button);
   }
 }
 
 EMSCRIPTEN_KEEPALIVE void quibbet_close(int window) {
-  TheGame().shell.Close(static_cast<quibbet::Window>(window));
+  if (const auto w = quibbet::WindowAt(window)) {
+    TheGame().session.Close(*w);
+  }
 }
 
 EMSCRIPTEN_KEEPALIVE void quibbet_pointer(float x, float y) {
-  TheGame().shell.MovePointer(x, y);
+  TheGame().session.MovePointer(x, y);
 }
 
-EMSCRIPTEN_KEEPALIVE void quibbet_key(int code) {
-  TheGame().shell.PressKey(static_cast<std::int16_t>(code));
+EMSCRIPTEN_KEEPALIVE int quibbet_takes_key(int window, int code) {
+  const auto w = quibbet::WindowAt(window);
+  return w && TheGame().session.TakesKey(*w, static_cast<std::int16_t>(code));
+}
+
+EMSCRIPTEN_KEEPALIVE void quibbet_key(int window, int code, int repeat) {
+  if (const auto w = quibbet::WindowAt(window)) {
+    TheGame().session.PressKey(*w, static_cast<std::int16_t>(code), repeat != 0);
+  }
 }
 
 EMSCRIPTEN_KEEPALIVE void quibbet_name_typed(const char* text) {
-  TheGame().shell.TypeName(text);
+  TheGame().session.TypeName(text);
 }
 
-// An animation frame at nowMs on the page's monotonic clock: runs the ticks due since the last
-// and tells how many ran. paused (a hidden page) runs none and owes none afterwards.
-EMSCRIPTEN_KEEPALIVE int quibbet_frame(double nowMs, int paused) {
-  quibbet::Game& game = TheGame();
-  const auto now = quibbet::FromMilliseconds(nowMs);
-  if (paused != 0) {
-    game.ticking = false;
-    return 0;
-  }
-  quibbet::FollowTimer(game, now);
-  if (!game.ticking) {
-    return 0;
-  }
-  return static_cast<int>(game.shell.RunTicks(game.pacer.TicksDue(now)));
+// The answer the next message box gets, given by the player to the box the same input opened.
+EMSCRIPTEN_KEEPALIVE void quibbet_answer_next(int answer) {
+  TheGame().box.AnswerNext(static_cast<quibbet::MsgBoxAnswer>(answer));
 }
 
-// The state to draw: whether the program has ended, the active window, and each loaded window.
-EMSCRIPTEN_KEEPALIVE const char* quibbet_scene() {
-  quibbet::Game& game = TheGame();
-  const quibbet::Shell& shell = game.shell;
-  quibbet::Json windows = quibbet::Json::object();
-  for (quibbet::Window w : quibbet::kAllWindows) {
-    if (shell.State(w) != quibbet::WindowState::kUnloaded) {
-      windows[std::string(quibbet::NameOf(w))] = quibbet::WindowJson(shell, w);
-    }
+// The player moved the focus to control index of a window, or to the window itself (-1).
+EMSCRIPTEN_KEEPALIVE void quibbet_focus(int window, int index) {
+  if (const auto w = quibbet::WindowAt(window)) {
+    TheGame().session.FocusOn(*w, index);
   }
-  const auto active = shell.Active();
-  game.scene = quibbet::Json{
-      {"ended", shell.Ended()},
-      {"active", active ? quibbet::NameOf(*active) : ""},
-      {"windows",
-       windows}}.dump();
-  return game.scene.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void quibbet_out_of_sight(int hidden) {
+  TheGame().session.SetOutOfSight(hidden != 0);
+}
+
+// Runs the ticks due now; returns how many ran.
+EMSCRIPTEN_KEEPALIVE int quibbet_advance() {
+  return static_cast<int>(TheGame().session.Advance());
+}
+
+EMSCRIPTEN_KEEPALIVE int quibbet_ticking() {
+  return TheGame().session.Ticking();
+}
+
+EMSCRIPTEN_KEEPALIVE int quibbet_ended() {
+  return TheGame().session.Ended();
+}
+
+// The active window, -1 for none.
+EMSCRIPTEN_KEEPALIVE int quibbet_active() {
+  const auto active = TheGame().session.Active();
+  return active ? static_cast<int>(*active) : -1;
+}
+
+// 0 unloaded, 1 hidden, 2 visible.
+EMSCRIPTEN_KEEPALIVE int quibbet_state(int window) {
+  const auto w = quibbet::WindowAt(window);
+  return w ? static_cast<int>(TheGame().session.State(*w)) : 0;
+}
+
+// Counts the loads of a window, so that a view can tell a window loaded afresh.
+EMSCRIPTEN_KEEPALIVE int quibbet_generation(int window) {
+  const auto w = quibbet::WindowAt(window);
+  return w ? TheGame().session.Generation(*w) : 0;
+}
+
+// Takes what changed since the last call; returns 1 when a window is to be brought to the front.
+EMSCRIPTEN_KEEPALIVE int quibbet_take_changes() {
+  quibbet::Game& game = TheGame();
+  game.changes = game.session.TakeChanges();
+  return game.changes.activate;
+}
+
+// What changed on a window: 1 its state, 2 its focus, 4 the paused notice.
+EMSCRIPTEN_KEEPALIVE int quibbet_window_changes(int window) {
+  const quibbet::WindowChange* c = quibbet::ChangeAt(window);
+  return c ? (c->state ? 1 : 0) | (c->focus ? 2 : 0) | (c->notice ? 4 : 0) : 0;
+}
+
+// The controls that changed on a window: bit i of the low (half 0) or high (half 1) 32 bits.
+EMSCRIPTEN_KEEPALIVE std::uint32_t quibbet_changed_controls(int window, int half) {
+  const quibbet::WindowChange* c = quibbet::ChangeAt(window);
+  return c && (half == 0 || half == 1) ? static_cast<std::uint32_t>(c->controls >> (half * 32)) : 0;
+}
+
+// The window's size in twips (0, 1), back colour (2, -1 for the face), focus (3), paused (4)
+// and count of controls (5); 0 for a window not loaded.
+EMSCRIPTEN_KEEPALIVE double quibbet_window_field(int window, int field) {
+  const quibbet::WindowDescription* description = quibbet::DescriptionAt(window);
+  if (description == nullptr) {
+    return 0;
+  }
+  const quibbet::WindowDescription& d = *description;
+  switch (field) {
+    case 0:
+      return d.width;
+    case 1:
+      return d.height;
+    case 2:
+      return d.backColor ? static_cast<double>(*d.backColor) : -1;
+    case 3:
+      return d.focus;
+    case 4:
+      return d.paused;
+    default:
+      return static_cast<double>(d.controls.size());
+  }
+}
+
+EMSCRIPTEN_KEEPALIVE const char* quibbet_caption(int window) {
+  const quibbet::WindowDescription* d = quibbet::DescriptionAt(window);
+  return d ? d->caption.data() : "";
+}
+
+EMSCRIPTEN_KEEPALIVE double quibbet_field(int window, int index, int field) {
+  const quibbet::ControlView* c = quibbet::ControlAt(window, index);
+  return c ? quibbet::FieldOf(*c, static_cast<quibbet::Field>(field)) : 0;
+}
+
+// The control's name (0) or text (1).
+EMSCRIPTEN_KEEPALIVE const char* quibbet_text(int window, int index, int which) {
+  const quibbet::ControlView* c = quibbet::ControlAt(window, index);
+  if (c == nullptr) {
+    return "";
+  }
+  return which == 0 ? c->name.c_str() : c->text.c_str();
+}
+
+// The paused notice's heading (0) and hint (1).
+EMSCRIPTEN_KEEPALIVE const char* quibbet_notice(int line) {
+  return line == 0 ? quibbet::kPausedHeading.data() : quibbet::kPausedHint.data();
 }
 
 }  // extern "C"

@@ -1,236 +1,271 @@
 // SPDX-FileCopyrightText: 2026 The Quibbet developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// One of the game's windows on the page: a title bar with its caption and close box over a
-// client area of the design's size, 15 twips to the CSS pixel, with every control where the
-// rules put it. It only draws what the scene says and passes the player's events on.
+// One of the game's windows on the page, drawn from the session's description of it: a title
+// bar with its caption and close box over a client area of the design's size, every control
+// where the description puts it. It decides nothing: it draws what it is told, touching only
+// what changed, and passes the player's events on. The windows are dragged by their title bars.
 
 import { cssColour } from "./colour.js";
 
-/** @typedef {import("./scene").WindowScene} WindowScene */
-/** @typedef {import("./scene").Control} Control */
-/** @typedef {import("./scene").Font} Font */
-/** @typedef {import("./scene").At} At */
-
-export const TWIPS_PER_PIXEL = 15;
+/** @typedef {import("./description").Control} Control */
+/** @typedef {import("./description").WindowDescription} WindowDescription */
 
 /**
  * @typedef {object} WindowEvents
- * @property {(button: string) => void} click
+ * @property {(button: number) => void} click
  * @property {() => void} close
- * @property {(event: PointerEvent, x: number, y: number) => void} pointer
+ * @property {(x: number, y: number) => void} pointer
  * @property {(event: KeyboardEvent) => void} key
  * @property {(text: string) => void} typed
+ * @property {(index: number) => void} focus
  */
 
-// The faces that stand in for the design's fonts.
-/** @type {Record<string, string>} */
-const FACES = {
-  "MS Sans Serif": "Liberation Sans",
-  "Bookman Old Style": "URW Bookman",
-  "Lithos Pro Regular": "URW Gothic",
-};
-
+// The page's one map between twips and CSS pixels: 15 twips to the pixel, as at 96 dots per inch.
+const TWIPS_PER_PIXEL = 15;
 /** @param {number} twips */
-const px = (twips) => `${twips / TWIPS_PER_PIXEL}px`;
+const toPixels = (twips) => twips / TWIPS_PER_PIXEL;
+/** @param {number} pixels */
+const toTwips = (pixels) => pixels * TWIPS_PER_PIXEL;
+/** @param {number} twips */
+const px = (twips) => `${toPixels(twips)}px`;
+// On device pixels, as the desktop paints edges.
+/** @param {number} twips */
+const snap = (twips) => Math.round(toPixels(twips) * devicePixelRatio) / devicePixelRatio;
 
-/** @param {HTMLElement | SVGElement} element @param {Font} font */
-function applyFont(element, font) {
-  const face = FACES[font.face] ?? font.face;
+// The page's one font table: the free faces that stand in for the design's.
+/** @type {Record<string, string>} */
+const FACES = { sans: "Liberation Sans", display: "URW Gothic", bookman: "URW Bookman" };
+
+/** @param {HTMLElement} element @param {Control} c */
+function applyFont(element, c) {
   // Points are 1/72 inch; the designs were laid out at 96 pixels per inch.
-  element.style.font = `${font.italic ? "italic " : ""}${font.weight} ${Math.round(
-    (font.points * 96) / 72,
-  )}px "${face}"`;
-  // The designed face has capitals only; its stand-in reads as one in small capitals.
-  element.style.fontVariant = font.face === "Lithos Pro Regular" ? "small-caps" : "";
+  const size = Math.round((c.points * 96) / 72);
+  element.style.font = `${c.italic ? "italic " : ""}${c.weight} ${size}px "${FACES[c.role]}"`;
+  // The designed display face has capitals only; its stand-in reads as one in small capitals.
+  if (c.role === "display") element.style.fontVariant = "small-caps";
 }
 
-/** @param {HTMLElement} element @param {At} at */
-function place(element, at) {
-  element.style.left = px(at.left);
-  element.style.top = px(at.top);
-  element.style.width = px(at.width);
-  element.style.height = px(at.height);
-}
+const SVG = "http://www.w3.org/2000/svg";
 
 export class WindowView {
   /**
    * @param {string} name
-   * @param {WindowScene} scene
+   * @param {WindowDescription} description
    * @param {WindowEvents} events
+   * @param {string} picture the menu picture's title band
    */
-  constructor(name, scene, events) {
+  constructor(name, description, events, picture) {
     this.name = name;
-    this.generation = scene.generation;
-    this.events = events;
+    this.generation = 0;
     this.root = document.createElement("section");
     this.root.className = "window";
     this.root.dataset.window = name;
-    this.root.setAttribute("aria-label", scene.caption);
+    this.root.setAttribute("aria-label", description.caption);
     const bar = document.createElement("header");
     bar.className = "titlebar";
     const caption = document.createElement("h2");
-    caption.textContent = scene.caption;
+    caption.textContent = description.caption;
     const close = document.createElement("button");
     close.className = "close";
     close.textContent = "×";
     close.setAttribute("aria-label", "Close");
     close.addEventListener("click", () => events.close());
     bar.append(caption, close);
+    this.dragByTitleBar(bar);
+
     this.client = document.createElement("div");
     this.client.className = "client";
-    this.client.tabIndex = 0;
-    this.client.style.width = px(scene.width);
-    this.client.style.height = px(scene.height);
-    if (scene.back !== null) {
-      this.client.style.background = cssColour(scene.back);
-    }
+    // The window itself takes the game's keys when the session puts the focus there.
+    this.client.tabIndex = -1;
+    this.client.style.width = px(description.width);
+    this.client.style.height = px(description.height);
+    if (description.back >= 0) this.client.style.background = cssColour(description.back);
     this.client.addEventListener("pointermove", (e) => {
-      const box = this.client.getBoundingClientRect();
+      const at = this.client.getBoundingClientRect();
       // The window may be drawn scaled to fit the screen; the rules count unscaled twips.
-      const twips = (this.client.offsetWidth / box.width) * TWIPS_PER_PIXEL;
-      events.pointer(e, (e.clientX - box.left) * twips, (e.clientY - box.top) * twips);
+      const unscaled = this.client.offsetWidth / at.width;
+      events.pointer(toTwips((e.clientX - at.left) * unscaled), toTwips((e.clientY - at.top) * unscaled));
     });
-    this.client.addEventListener("keydown", (e) => {
-      // A key that a focused button or the name box takes is not the window's key-down.
-      if (e.target === this.client) {
-        events.key(e);
-      }
-      // Escape leaves the help window by its only button.
-      if (e.key === "Escape" && this.name === "frmhelp") events.click("Command1");
+    // A click on the window's background leaves the focus where it is, as on the desktop.
+    this.client.addEventListener("pointerdown", (e) => {
+      if (e.target === this.client) e.preventDefault();
     });
+    this.client.addEventListener("focusin", (e) => {
+      const index = e.target === this.client ? -1 : Number(/** @type {HTMLElement} */ (e.target).dataset.index);
+      if (!Number.isNaN(index)) events.focus(index);
+    });
+    this.root.addEventListener("keydown", (e) => events.key(e));
     this.root.append(bar, this.client);
-    /** @type {HTMLElement[]} */
-    this.elements = scene.controls.map((control) => this.create(control));
-    this.lines = this.createLines(scene);
-    this.update(scene);
+
+    /** @type {SVGSVGElement | null} */
+    this.lines = null;
+    /** @type {Array<HTMLElement | SVGLineElement>} */
+    this.elements = description.controls.map((control, i) => this.create(control, i, events, picture));
+    /** @type {Control[]} */
+    this.shown = description.controls.map(() => /** @type {Control} */ ({}));
+    description.controls.forEach((control, i) => this.update(i, control));
+    /** @type {HTMLElement | null} */
+    this.notice = null;
   }
 
-  /** @param {Control} control @returns {HTMLElement} */
-  create(control) {
+  /**
+   * @param {Control} c @param {number} i @param {WindowEvents} events @param {string} picture
+   * @returns {HTMLElement | SVGLineElement}
+   */
+  create(c, i, events, picture) {
+    if (c.kind === "line") return this.createLine(c);
     /** @type {HTMLElement} */
     let element;
-    switch (control.kind) {
-      case "button": {
+    switch (c.kind) {
+      case "button":
         element = document.createElement("button");
-        element.addEventListener("click", () => this.events.click(control.name));
-        applyFont(element, control.font);
-        if (control.back !== null) {
-          element.style.background = cssColour(control.back);
-        }
+        element.addEventListener("click", () => events.click(c.button));
+        if (c.back >= 0) element.style.background = cssColour(c.back);
         break;
-      }
       case "textbox": {
         const input = document.createElement("input");
         input.type = "text";
         input.spellcheck = false;
         input.autocomplete = "off";
-        input.addEventListener("input", () => this.events.typed(input.value));
-        // Enter in the name box submits the score, as on the desktop: on the key's release, so
-        // that the message box it may open does not take that release as its own answer.
-        input.addEventListener("keyup", (e) => {
-          if (e.key === "Enter") this.events.click("cmdsubmit");
-        });
-        applyFont(input, control.font);
-        input.style.background = cssColour(control.back);
+        input.addEventListener("input", () => events.typed(input.value));
+        if (c.back >= 0) input.style.background = cssColour(c.back);
         element = input;
         break;
       }
-      case "label":
-        element = document.createElement("div");
-        applyFont(element, control.font);
-        element.classList.toggle("wrap", control.wrap);
-        element.classList.toggle("centre", control.centre);
+      case "picture": {
+        const image = document.createElement("img");
+        image.src = picture;
+        image.alt = "";
+        element = image;
         break;
+      }
       default:
         element = document.createElement("div");
     }
-    element.classList.add(control.kind);
-    if ("name" in control) {
-      element.dataset.name = control.name;
+    element.classList.add(c.kind);
+    element.dataset.name = c.name;
+    element.dataset.index = String(i);
+    if (c.kind === "label" || c.kind === "button" || c.kind === "textbox") applyFont(element, c);
+    if (c.kind === "label") {
+      element.classList.toggle("wrap", c.wrap);
+      element.classList.toggle("centre", c.centred);
+      if (c.opaque) element.style.background = "var(--face)";
     }
-    if (control.kind !== "line") {
-      this.client.append(element);
-    }
+    this.client.append(element);
     return element;
   }
 
-  // The lines of a window, drawn as vectors so they stay sharp at any pixel ratio.
-  /** @param {WindowScene} scene */
-  createLines(scene) {
-    const lines = scene.controls.filter((c) => c.kind === "line");
-    if (lines.length === 0) {
-      return null;
+  // Lines are drawn as vectors, so they stay sharp at any pixel ratio; above the shapes, below
+  // the texts and buttons, as the desktop paints them.
+  /** @param {Control} c */
+  createLine(c) {
+    if (!this.lines) {
+      this.lines = document.createElementNS(SVG, "svg");
+      this.lines.classList.add("lines");
+      this.lines.style.width = this.client.style.width;
+      this.lines.style.height = this.client.style.height;
+      this.client.append(this.lines);
     }
-    const svgNs = "http://www.w3.org/2000/svg";
-    const svg = document.createElementNS(svgNs, "svg");
-    svg.classList.add("lines");
-    svg.setAttribute("width", String(scene.width / TWIPS_PER_PIXEL));
-    svg.setAttribute("height", String(scene.height / TWIPS_PER_PIXEL));
-    for (const line of lines) {
-      if (line.kind !== "line") continue;
-      const l = document.createElementNS(svgNs, "line");
-      l.setAttribute("x1", String(line.x1 / TWIPS_PER_PIXEL));
-      l.setAttribute("y1", String(line.y1 / TWIPS_PER_PIXEL));
-      l.setAttribute("x2", String(line.x2 / TWIPS_PER_PIXEL));
-      l.setAttribute("y2", String(line.y2 / TWIPS_PER_PIXEL));
-      l.setAttribute("stroke", cssColour(line.color));
-      l.setAttribute("stroke-width", String(line.width));
-      l.setAttribute("stroke-linecap", "round");
-      svg.append(l);
-    }
-    // Above the shapes, below the texts and buttons, as the desktop paints them.
-    const firstText = this.elements.find((e) => !e.classList.contains("shape") && !e.classList.contains("line"));
-    this.client.insertBefore(svg, firstText ?? null);
-    return svg;
+    const line = document.createElementNS(SVG, "line");
+    line.setAttribute("stroke", cssColour(c.fore));
+    line.setAttribute("stroke-width", String(c.border));
+    line.setAttribute("stroke-linecap", "round");
+    this.lines.append(line);
+    return line;
   }
 
-  /** @param {WindowScene} scene */
-  update(scene) {
-    this.root.hidden = scene.state !== "visible";
-    scene.controls.forEach((control, i) => {
-      const element = this.elements[i];
-      if (control.kind === "line") return;
-      element.hidden = !control.visible;
-      place(element, control.at);
-      switch (control.kind) {
-        case "label":
-          if (element.textContent !== control.text) element.textContent = control.text;
-          element.style.background = control.opaque ? "var(--face)" : "";
-          break;
-        case "button":
-          if (element.textContent !== control.text) element.textContent = control.text;
-          break;
-        case "textbox": {
-          const input = /** @type {HTMLInputElement} */ (element);
-          if (input.value !== control.text) input.value = control.text;
-          // The name box appears as a round ends and takes the keys at once, so a spacebar
-          // still held for a freeze cannot start the next round.
-          if (control.visible && input.dataset.shown !== "yes" && !this.root.hidden) {
-            input.focus();
-            input.setSelectionRange(input.value.length, input.value.length);
-          }
-          input.dataset.shown = control.visible ? "yes" : "no";
-          break;
-        }
-        case "shape":
-          this.drawShape(element, control);
-          break;
-      }
-    });
+  // Brings control i in line with the description, touching only what differs.
+  /** @param {number} i @param {Control} c */
+  update(i, c) {
+    const was = this.shown[i];
+    this.shown[i] = c;
+    const element = this.elements[i];
+    if (element instanceof SVGLineElement) {
+      element.setAttribute("x1", String(toPixels(c.left)));
+      element.setAttribute("y1", String(toPixels(c.top)));
+      element.setAttribute("x2", String(toPixels(c.left + c.width)));
+      element.setAttribute("y2", String(toPixels(c.top + c.height)));
+      return;
+    }
+    if (was.visible !== c.visible) element.hidden = !c.visible;
+    if (c.kind === "shape") {
+      // Shapes move every tick: moved as layers of their own, they need no layout or repaint.
+      // Their edges land on device pixels, sharp as the desktop paints them.
+      if (was.left !== c.left || was.top !== c.top) element.style.transform = `translate(${snap(c.left)}px, ${snap(c.top)}px)`;
+    } else {
+      if (was.left !== c.left) element.style.left = px(c.left);
+      if (was.top !== c.top) element.style.top = px(c.top);
+    }
+    if (was.width !== c.width) element.style.width = px(c.width);
+    if (was.height !== c.height) element.style.height = px(c.height);
+    if (c.kind === "shape") {
+      if (was.back !== c.back || was.width !== c.width || was.height !== c.height) this.drawShape(element, c);
+    } else if (c.kind === "textbox") {
+      const input = /** @type {HTMLInputElement} */ (element);
+      if (input.value !== c.text) input.value = c.text;
+    } else if (was.text !== c.text) {
+      element.textContent = c.text;
+    }
   }
 
   // The border lies inside the shape, so what is drawn covers exactly the rectangle the rules
   // test for collisions; a shape too small for its border is all border.
-  /** @param {HTMLElement} element @param {import("./scene").ShapeControl} shape */
-  drawShape(element, shape) {
-    const inner = Math.min(shape.at.width, shape.at.height) / TWIPS_PER_PIXEL > 2 * shape.border;
-    element.style.borderWidth = inner ? `${shape.border}px` : "0";
-    element.style.background = !inner ? "#000" : shape.filled ? cssColour(shape.back) : "transparent";
+  /** @param {HTMLElement} element @param {Control} c */
+  drawShape(element, c) {
+    const inner = toPixels(Math.min(c.width, c.height)) > 2 * c.border;
+    element.style.borderWidth = inner ? `${c.border}px` : "0";
+    element.style.borderColor = cssColour(c.fore);
+    element.style.background = !inner ? cssColour(c.fore) : c.filled && c.back >= 0 ? cssColour(c.back) : "transparent";
+  }
+
+  // Puts the keyboard focus where the session has it: on a control, or on the window itself.
+  /** @param {number} index */
+  applyFocus(index) {
+    const element = index < 0 ? this.client : /** @type {HTMLElement} */ (this.elements[index]);
+    if (document.activeElement === element) return;
+    element.focus({ preventScroll: true });
+    // The name can be typed at once, after what the box already holds.
+    if (element instanceof HTMLInputElement) element.setSelectionRange(element.value.length, element.value.length);
+  }
+
+  // The notice over a paused round. It is no control: it takes neither pointer nor focus.
+  /** @param {boolean} paused @param {string} heading @param {string} hint */
+  setPaused(paused, heading, hint) {
+    if (!this.notice) {
+      this.notice = document.createElement("div");
+      this.notice.className = "notice";
+      const title = document.createElement("strong");
+      title.textContent = heading;
+      const line = document.createElement("span");
+      line.textContent = hint;
+      this.notice.append(title, line);
+      this.client.append(this.notice);
+    }
+    this.notice.hidden = !paused;
   }
 
   /** @param {boolean} active */
   setActive(active) {
     this.root.classList.toggle("active", active);
+  }
+
+  // A press on the title bar moves the window with the pointer and leaves the keyboard focus
+  // where it is.
+  /** @param {HTMLElement} bar */
+  dragByTitleBar(bar) {
+    bar.addEventListener("pointerdown", (e) => {
+      if (e.target !== bar && !(e.target instanceof HTMLHeadingElement)) return;
+      e.preventDefault();
+      bar.setPointerCapture(e.pointerId);
+      const start = { x: e.clientX - this.root.offsetLeft, y: e.clientY - this.root.offsetTop };
+      /** @param {PointerEvent} m */
+      const move = (m) => {
+        this.root.style.left = `${m.clientX - start.x}px`;
+        this.root.style.top = `${Math.max(0, m.clientY - start.y)}px`;
+      };
+      bar.addEventListener("pointermove", move);
+      bar.addEventListener("lostpointercapture", () => bar.removeEventListener("pointermove", move), { once: true });
+    });
   }
 }

@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <vector>
 
-#include "desktop/control_widgets.h"
+#include "desktop/twips_map.h"
 #include "desktop/window_view.h"
 
 namespace quibbet {
@@ -44,7 +44,7 @@ class AccessibleShape final : public QAccessibleInterface {
     if (!Shown()) {
       return {};
     }
-    const Shape& shape = *Current().shape;
+    const ControlView& shape = *Current().shape;
     const QRect local = ToPixels(shape.left, shape.top, shape.width, shape.height);
     return {window_->mapToGlobal(local.topLeft()), local.size()};
   }

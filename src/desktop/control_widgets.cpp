@@ -3,23 +3,20 @@
 
 #include "desktop/control_widgets.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
-#include "common/twips.h"
 #include "desktop/font_map.h"
 #include "desktop/game_button.h"
 #include "desktop/qt_convert.h"
+#include "desktop/twips_map.h"
 
 namespace quibbet {
 
 namespace {
-
-int ToPixels(Twips twips) {
-  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
 
 // A caption is shown as written: an ampersand is not a shortcut marker.
 QString ButtonText(const std::string& caption) {
@@ -32,74 +29,78 @@ void SetColour(QWidget& widget, QPalette::ColorRole role, Colour colour) {
   widget.setPalette(palette);
 }
 
-}  // namespace
-
-QRect ToPixels(Twips left, Twips top, Twips width, Twips height) {
-  return QRect(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
-}
-
-QLabel* AddLabel(QWidget& window, const Label& label, const QString& name) {
+QWidget* NewLabel(QWidget& window, const ControlView& label) {
   auto* widget = new QLabel(&window);
-  widget->setObjectName(name);
   widget->setTextFormat(Qt::PlainText);
-  widget->setGeometry(ToPixels(label.left, label.top, label.width, label.height));
-  widget->setFont(ToQFont(label.font));
   const Qt::Alignment across =
       label.alignment == Alignment::kCentre ? Qt::AlignHCenter : Qt::AlignLeft;
   widget->setAlignment(across | Qt::AlignTop);
   widget->setWordWrap(label.wordWrap);
   widget->setAutoFillBackground(label.opaque);
   widget->setAttribute(Qt::WA_TransparentForMouseEvents);
-  Mirror(*widget, label);
   return widget;
 }
 
-QPushButton* AddButton(QWidget& window, const Button& button, const QString& name) {
+QWidget* NewButton(QWidget& window, const ControlView& button) {
   std::optional<QColor> face;
   if (button.backColor) {
     face = ToQColor(*button.backColor);
   }
-  auto* widget = new GameButton(window, face);
-  widget->setObjectName(name);
-  widget->setGeometry(ToPixels(button.left, button.top, button.width, button.height));
-  widget->setFont(ToQFont(button.font));
-  Mirror(*widget, button);
-  return widget;
+  return new GameButton(window, face);
 }
 
-QLineEdit* AddTextBox(QWidget& window, const TextBox& box, const QString& name) {
+QWidget* NewTextBox(QWidget& window, const ControlView& box) {
   auto* widget = new QLineEdit(&window);
-  widget->setObjectName(name);
-  widget->setGeometry(ToPixels(box.left, box.top, box.width, box.height));
-  widget->setFont(ToQFont(box.font));
-  SetColour(*widget, QPalette::Base, box.backColor);
-  Mirror(*widget, box);
+  SetColour(*widget, QPalette::Base, box.backColor.value_or(kWhite));
   return widget;
 }
 
-void Mirror(QLabel& widget, const Label& label) {
-  const QString text = ToQString(label.caption);
+void SetText(QLabel& widget, const QString& text) {
   if (widget.text() != text) {
     widget.setText(text);
   }
-  widget.setVisible(label.visible);
 }
 
-void Mirror(QPushButton& widget, const Button& button) {
-  const QString text = ButtonText(button.caption);
-  if (widget.text() != text) {
-    widget.setText(text);
+}  // namespace
+
+QWidget* AddControlWidget(QWidget& window, const ControlView& control) {
+  QWidget* widget = nullptr;
+  switch (control.kind) {
+    case ControlKind::kLabel:
+      widget = NewLabel(window, control);
+      break;
+    case ControlKind::kButton:
+      widget = NewButton(window, control);
+      break;
+    case ControlKind::kTextBox:
+      widget = NewTextBox(window, control);
+      break;
+    default:
+      return nullptr;
   }
-  widget.setVisible(button.visible);
+  widget->setObjectName(ToQString(control.name));
+  widget->setGeometry(ToPixels(control.left, control.top, control.width, control.height));
+  widget->setFont(ToQFont(control.font));
+  Mirror(*widget, control);
+  return widget;
 }
 
-void Mirror(QLineEdit& widget, const TextBox& box) {
-  // Rewriting an unchanged text would move the caret while the player types.
-  const QString text = ToQString(box.text);
-  if (widget.text() != text) {
-    widget.setText(text);
+void Mirror(QWidget& widget, const ControlView& control) {
+  const QString text = ToQString(control.text);
+  if (auto* label = qobject_cast<QLabel*>(&widget)) {
+    SetText(*label, text);
+  } else if (auto* button = qobject_cast<QPushButton*>(&widget)) {
+    const QString caption = ButtonText(control.text);
+    if (button->text() != caption) {
+      button->setText(caption);
+    }
+  } else if (auto* box = qobject_cast<QLineEdit*>(&widget)) {
+    // Rewriting an unchanged text would move the caret while the player types.
+    if (box->text() != text) {
+      box->setText(text);
+    }
   }
-  widget.setVisible(box.visible);
+  widget.setVisible(control.visible);
 }
 
 void SetTabOrder(std::vector<std::pair<int, QWidget*>> controls) {

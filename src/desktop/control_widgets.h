@@ -3,33 +3,23 @@
 
 #pragma once
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRect>
-#include <QString>
 #include <QWidget>
 #include <utility>
 #include <vector>
 
-#include "common/controls.h"
+#include "frontend/window_description.h"
 
-// Widgets for the controls of a window design: each placed where its design puts it (15 twips
-// to the pixel), in its font and look, and kept in step with the control's data.
+// Widgets for the controls of a window's description: labels, buttons and the name box, each
+// placed where the description puts it, in its font and look, and kept in step with it.
 
 namespace quibbet {
 
-QRect ToPixels(Twips left, Twips top, Twips width, Twips height);
-
-// Labels never take the pointer: moving over one is moving over the window beneath it.
-QLabel* AddLabel(QWidget& window, const Label& label, const QString& name);
-QPushButton* AddButton(QWidget& window, const Button& button, const QString& name);
-QLineEdit* AddTextBox(QWidget& window, const TextBox& box, const QString& name);
+// Null for a control that the window paints itself (shapes, lines, the picture). Labels never
+// take the pointer: moving over one is moving over the window beneath it.
+QWidget* AddControlWidget(QWidget& window, const ControlView& control);
 
 // Shows what the control holds now: its text and whether it is visible.
-void Mirror(QLabel& widget, const Label& label);
-void Mirror(QPushButton& widget, const Button& button);
-void Mirror(QLineEdit& widget, const TextBox& box);
+void Mirror(QWidget& widget, const ControlView& control);
 
 // Chains the keyboard focus through the widgets in the order of their designed tab indices.
 void SetTabOrder(std::vector<std::pair<int, QWidget*>> controls);

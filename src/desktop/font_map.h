@@ -5,13 +5,13 @@
 
 #include <QFont>
 
-#include "common/controls.h"
+#include "frontend/window_description.h"
 
-// The designs name Windows fonts; this picks the nearest free faces and sizes them in pixels, so
-// text keeps its designed size whatever the screen's dots per inch.
+// The desktop's one font table: the free face that stands in for each of the design's faces,
+// sized in pixels, so text keeps its designed size whatever the screen's dots per inch.
 
 namespace quibbet {
 
-QFont ToQFont(const Font& font);
+QFont ToQFont(const TextStyle& style);
 
 }  // namespace quibbet

@@ -4,21 +4,15 @@
 #pragma once
 
 #include <QEvent>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPaintEvent>
 #include <QPushButton>
-#include <cstdint>
 #include <vector>
 
 #include "desktop/window_view.h"
-#include "game/form1.h"
 
-// The game window on screen. It paints the info bar, the blocks and the player's square from
-// the game's data and hands the pointer and the keyboard to the game's handlers; it decides
-// nothing of the game itself. Pausing is its own: the player's, outside the rules.
+// The game window on screen: a fixed border, the pointer followed without a button held, and a
+// minimised window out of the player's sight.
 
 namespace quibbet {
 
@@ -26,56 +20,18 @@ class Form1View final : public WindowView {
   Q_OBJECT
 
  public:
-  explicit Form1View(const Form1& form);
+  explicit Form1View(Session& session);
 
-  void Refresh() override;
-  // Repaints only where the player's square was and where it is now.
-  void RepaintSquare();
   std::vector<NamedShape> NamedShapes() const override;
 
-  QPushButton* cmdreset() const { return cmdreset_; }
-  QPushButton* cmdsubmit() const { return cmdsubmit_; }
-  QPushButton* cmdmain() const { return cmdmain_; }
-  QLineEdit* txtname() const { return txtname_; }
-  // Whether the player has paused the round: the window then passes on no pointer movement
-  // and no key but P, and shows that play is paused.
-  bool paused() const { return paused_; }
-
- signals:
-  // The pointer's position in twips from the client area's top-left corner.
-  void pointerMoved(float x, float y);
-  void keyDown(std::int16_t keyCode);
-  void pausedChanged();
+  QPushButton* cmdreset() const { return ButtonNamed("cmdreset"); }
+  QPushButton* cmdsubmit() const { return ButtonNamed("cmdsubmit"); }
+  QPushButton* cmdmain() const { return ButtonNamed("cmdmain"); }
+  QLineEdit* txtname() const { return qobject_cast<QLineEdit*>(WidgetNamed("txtname")); }
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
-
- private:
-  struct MirroredLabel {
-    QLabel* widget;
-    const Label* label;
-  };
-
-  QLabel* AddMirroredLabel(const Label& label, const QString& name);
-  void AddTable();
-  // Keeps the keys with a shown control, or with the window itself while no control is shown.
-  void KeepKeyboardFocus();
-  // Only a round in play can be paused.
-  void SetPaused(bool paused);
-  // The pixels the square covers, with one to spare on each side for a fractional scale.
-  QRect SquarePixels() const;
-
-  const Form1& form_;
-  std::vector<MirroredLabel> labels_;
-  QPushButton* cmdreset_;
-  QLineEdit* txtname_;
-  QPushButton* cmdsubmit_;
-  QPushButton* cmdmain_;
-  bool paused_ = false;
-  QRect squareShown_;
 };
 
 }  // namespace quibbet

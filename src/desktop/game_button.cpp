@@ -43,18 +43,6 @@ void PaintEdge(QPainter& painter, const QRect& outer, const Edge& edge) {
 GameButton::GameButton(QWidget& window, std::optional<QColor> face)
     : QPushButton(&window), face_(face) {}
 
-void GameButton::keyPressEvent(QKeyEvent* event) {
-  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  if (!enter) {
-    QPushButton::keyPressEvent(event);
-    return;
-  }
-  // A held Enter presses once: a repeat could open the next window's button under it.
-  if (!event->isAutoRepeat()) {
-    click();
-  }
-}
-
 void GameButton::paintEvent(QPaintEvent* event) {
   if (!face_) {
     QPushButton::paintEvent(event);

@@ -4,15 +4,13 @@
 #pragma once
 
 #include <QColor>
-#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <optional>
 
-// A push button of the game's windows. Enter presses it like the spacebar, as the player expects
-// of any focused button. A button in the graphical look paints its face itself, in exactly its
-// designed colour whatever its state: the focus is a dotted rectangle inside the face and a press
-// sinks the edge, where a style would shade the face.
+// A push button of the game's windows. A button in the graphical look paints its face itself, in
+// exactly its designed colour whatever its state: the focus is a dotted rectangle inside the face
+// and a press sinks the edge, where a style would shade the face.
 
 namespace quibbet {
 
@@ -24,7 +22,6 @@ class GameButton final : public QPushButton {
   GameButton(QWidget& window, std::optional<QColor> face);
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

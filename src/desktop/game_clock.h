@@ -7,32 +7,29 @@
 #include <QObject>
 #include <QTimer>
 
-#include "game/tick_pacer.h"
+#include "frontend/session.h"
 
-// The game window's timer on the desktop: a Qt timer wakes it, the monotonic clock decides how
-// many game ticks are due.
+// The game window's timer on the desktop: the monotonic clock the session paces the game by,
+// and a Qt timer that wakes the program once a tick's step while the session has ticks to run.
 
 namespace quibbet {
 
-class GameClock final : public QObject {
+class GameClock final : public QObject, public SteadyClock {
   Q_OBJECT
 
  public:
   explicit GameClock(QObject* parent = nullptr);
 
-  // Starting afresh carries no time over from before the clock was stopped.
+  std::chrono::nanoseconds Now() const override;
   void SetRunning(bool running);
   bool running() const { return timer_.isActive(); }
 
  signals:
-  void ticksDue(int count);
+  void woke();
 
  private:
-  void OnTimer();
-
   QTimer timer_;
   QElapsedTimer clock_;
-  TickPacer pacer_;
 };
 
 }  // namespace quibbet

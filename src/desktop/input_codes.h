@@ -6,11 +6,12 @@
 #include <Qt>
 #include <cstdint>
 
-// The game's key-down handler takes Windows-style key codes; this translates Qt's.
+// The game takes Windows-style key codes; this translates Qt's.
 
 namespace quibbet {
 
 // Space, digits and letters keep their codes (they coincide); a few named keys are mapped and
 // any other key gives 0.
 std::int16_t ToKeyCode(int qtKey);
+
 }  // namespace quibbet

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "desktop/font_map.h"
+#include "desktop/qt_convert.h"
 
 namespace quibbet {
 
@@ -17,7 +18,7 @@ constexpr QSize kPanel(320, 120);
 constexpr int kHeadingHeight = 64;
 
 QFont NoticeFont(float points) {
-  return ToQFont({"MS Sans Serif", points, 700});
+  return ToQFont({FontRole::kSansSerif, points, 700, false});
 }
 
 }  // namespace
@@ -33,9 +34,9 @@ void PaintPausedNotice(QPainter& painter, const QRect& window) {
   const QRect hint(panel.left(), heading.bottom(), panel.width(),
                    panel.bottom() - heading.bottom());
   painter.setFont(NoticeFont(27));
-  painter.drawText(heading, Qt::AlignCenter, QStringLiteral("Paused"));
+  painter.drawText(heading, Qt::AlignCenter, ToQString(kPausedHeading));
   painter.setFont(NoticeFont(13.5f));
-  painter.drawText(hint, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Press P to play on"));
+  painter.drawText(hint, Qt::AlignHCenter | Qt::AlignTop, ToQString(kPausedHint));
   painter.restore();
 }
 

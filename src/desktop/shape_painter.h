@@ -5,16 +5,14 @@
 
 #include <QPainter>
 
-#include "game/form1.h"
-#include "shell/frmhelp.h"
+#include "frontend/window_description.h"
 
-// Paints a window's shapes and lines from its data on any painter whose units are logical
-// pixels: a window on screen, or an image at any device pixel ratio. Positions stay in twips up
-// to the painter, so edges land exactly and stay sharp at every scale.
+// Paints a window's shapes and lines from its description on any painter whose units are
+// logical pixels: a window on screen, or an image at any device pixel ratio. Positions stay in
+// twips up to the painter, so edges land exactly and stay sharp at every scale.
 
 namespace quibbet {
 
-void PaintForm1(QPainter& painter, const Form1& form);
-void PaintFrmhelp(QPainter& painter, const Frmhelp& help);
+void PaintShapes(QPainter& painter, const WindowDescription& description);
 
 }  // namespace quibbet

@@ -3,20 +3,193 @@
 
 #include "desktop/window_view.h"
 
+#include <QLineEdit>
+#include <QPainter>
+
 #include "desktop/accessible_window.h"
+#include "desktop/baked_picture.h"
+#include "desktop/control_widgets.h"
+#include "desktop/input_codes.h"
+#include "desktop/paused_notice.h"
 #include "desktop/qt_convert.h"
+#include "desktop/shape_painter.h"
+#include "desktop/twips_map.h"
 
 namespace quibbet {
 
-WindowView::WindowView(std::string_view caption, QSize clientSize) {
+namespace {
+
+// The pixels a shape covers, with one to spare on each side for a fractional scale.
+QRect Covered(const ControlView& shape) {
+  return ToExactPixels(shape.left, shape.top, shape.width, shape.height)
+      .toAlignedRect()
+      .adjusted(-1, -1, 1, 1);
+}
+
+}  // namespace
+
+WindowView::WindowView(Session& session, Window w) : session_(session), window_(w) {
   ExposeWindowsToAssistiveTechnology();
-  setWindowTitle(ToQString(caption));
-  resize(clientSize);
+  const WindowDescription& shown = description();
+  setWindowTitle(ToQString(shown.caption));
+  resize(ToPixels(0, 0, shown.width, shown.height).size());
+  if (shown.backColor) {
+    QPalette background = palette();
+    background.setColor(QPalette::Window, ToQColor(*shown.backColor));
+    setPalette(background);
+    setAutoFillBackground(true);
+  }
+  std::vector<std::pair<int, QWidget*>> tabOrder;
+  for (const ControlView& control : shown.controls) {
+    QWidget* widget = AddControlWidget(*this, control);
+    widgets_.push_back(widget);
+    painted_.push_back(Covered(control));
+    if (control.kind == ControlKind::kPicture) {
+      // The band has a device pixel ratio of 1, so each of its pixels covers one logical pixel.
+      picture_ = QPixmap::fromImage(MenuTitleBand.image());
+    }
+    if (widget == nullptr) {
+      continue;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(widget); button && control.button) {
+      connect(button, &QPushButton::clicked, this, [this, click = *control.button] {
+        session_.Click(click);
+        emit inputTaken();
+      });
+    }
+    if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+      connect(box, &QLineEdit::textEdited, this, [this](const QString& text) {
+        session_.TypeName(text.toStdString());
+        emit inputTaken();
+      });
+    }
+    if (control.tabIndex >= 0) {
+      widget->installEventFilter(this);
+      tabOrder.emplace_back(control.tabIndex, widget);
+    }
+  }
+  SetTabOrder(std::move(tabOrder));
+  ApplyFocus();
+}
+
+void WindowView::Refresh(const WindowChange& change) {
+  const WindowDescription& shown = description();
+  for (std::size_t i = 0; i < shown.controls.size(); ++i) {
+    if (!change.state && (change.controls & (std::uint64_t{1} << i)) == 0) {
+      continue;
+    }
+    if (widgets_[i] != nullptr) {
+      Mirror(*widgets_[i], shown.controls[i]);
+    } else {
+      RepaintShape(i);
+    }
+  }
+  if (change.state || change.notice) {
+    update();
+  }
+  if (change.state || change.focus) {
+    ApplyFocus();
+  }
+}
+
+void WindowView::RepaintShape(std::size_t index) {
+  const QRect now = Covered(description().controls[index]);
+  update(QRegion(painted_[index]).united(now));
+  painted_[index] = now;
+}
+
+void WindowView::ApplyFocus() {
+  const int focus = description().focus;
+  if (focus == kWindowBody) {
+    setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  QWidget* widget = widgets_[static_cast<std::size_t>(focus)];
+  if (widget == nullptr || widget == focusWidget()) {
+    return;
+  }
+  widget->setFocus(Qt::OtherFocusReason);
+  // The name can be typed at once, after what the box already holds.
+  if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+    box->end(false);
+  }
+}
+
+std::optional<int> WindowView::IndexOf(const QWidget* widget) const {
+  if (widget == this) {
+    return kWindowBody;
+  }
+  for (std::size_t i = 0; i < widgets_.size(); ++i) {
+    if (widgets_[i] != nullptr && widgets_[i] == widget) {
+      return static_cast<int>(i);
+    }
+  }
+  return std::nullopt;
+}
+
+std::vector<NamedShape> WindowView::NamedShapes() const {
+  std::vector<NamedShape> shapes;
+  for (const ControlView& control : description().controls) {
+    if (control.kind == ControlKind::kShape && control.filled && control.backColor) {
+      shapes.push_back({BlockName(*control.backColor), &control});
+    }
+  }
+  return shapes;
+}
+
+QWidget* WindowView::WidgetNamed(std::string_view name) const {
+  const std::optional<int> index = description().IndexOf(name);
+  return index ? widgets_[static_cast<std::size_t>(*index)] : nullptr;
+}
+
+QPushButton* WindowView::ButtonNamed(std::string_view name) const {
+  return qobject_cast<QPushButton*>(WidgetNamed(name));
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {
   event->ignore();
-  emit closeBoxClicked();
+  session_.Close(window_);
+  emit inputTaken();
+}
+
+void WindowView::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  const WindowDescription& shown = description();
+  for (const ControlView& control : shown.controls) {
+    if (control.kind == ControlKind::kPicture) {
+      // On a scaled screen a picture pixel is several device pixels, filtered, not blocky.
+      painter.setRenderHint(QPainter::SmoothPixmapTransform);
+      painter.drawPixmap(ToPixels(control.left, control.top, 0, 0).topLeft(), picture_);
+    }
+  }
+  PaintShapes(painter, shown);
+  if (shown.paused) {
+    PaintPausedNotice(painter, rect());
+  }
+}
+
+bool WindowView::PressKey(const QKeyEvent& event) {
+  const bool taken = session_.PressKey(window_, ToKeyCode(event.key()), event.isAutoRepeat());
+  if (taken) {
+    emit inputTaken();
+  }
+  return taken;
+}
+
+void WindowView::keyPressEvent(QKeyEvent* event) {
+  // A key that a focused control passed on is not the window's own.
+  const QWidget* focused = focusWidget();
+  const bool own = focused == nullptr || focused == this;
+  if (!own || !PressKey(*event)) {
+    QWidget::keyPressEvent(event);
+  }
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    return PressKey(static_cast<const QKeyEvent&>(*event));
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace quibbet

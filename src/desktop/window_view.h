@@ -4,44 +4,77 @@
 #pragma once
 
 #include <QCloseEvent>
-#include <QSize>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRect>
 #include <QString>
 #include <QWidget>
+#include <optional>
 #include <string_view>
 #include <vector>
 
-#include "common/controls.h"
+#include "frontend/session.h"
 
-// A top-level window of the game on screen. Its close box does not close it: it reports the
-// click, and the program's rules decide what happens to the window.
+// A top-level window of the game on screen, drawn from the session's description of it: a
+// widget for each label, button and name box, the shapes, lines and picture painted. What the
+// player does goes to the session, which decides; the window then tells that it took an input,
+// so the program brings every window in line. Its close box does not close it: the rules
+// decide what happens to the window.
 
 namespace quibbet {
 
 // A shape the window paints, with what it stands for in the game.
 struct NamedShape {
   QString name;
-  const Shape* shape;
+  const ControlView* shape;
 };
 
 class WindowView : public QWidget {
   Q_OBJECT
 
  public:
-  // A window with the caption and client size of its design.
-  WindowView(std::string_view caption, QSize clientSize);
+  WindowView(Session& session, Window w);
 
-  // Shows what the window's data holds now. Windows whose data never changes have nothing to do.
-  virtual void Refresh() {}
+  Window window() const { return window_; }
+  // Shows what changed in the description.
+  void Refresh(const WindowChange& change);
+  // Puts the keyboard focus where the description has it.
+  void ApplyFocus();
+  // The index in the description of the control shown by widget, or the window body for the
+  // window itself.
+  std::optional<int> IndexOf(const QWidget* widget) const;
 
   // The painted shapes that mean something to the player, for assistive technology: always the
   // same shapes in the same order, though a name may change as the game goes on.
-  virtual std::vector<NamedShape> NamedShapes() const { return {}; }
+  virtual std::vector<NamedShape> NamedShapes() const;
 
  signals:
-  void closeBoxClicked();
+  void inputTaken();
 
  protected:
+  const WindowDescription& description() const { return *session_.Description(window_); }
+  Session& session() { return session_; }
+  QPushButton* ButtonNamed(std::string_view name) const;
+  QWidget* WidgetNamed(std::string_view name) const;
+
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Whether the session took the key.
+  bool PressKey(const QKeyEvent& event);
+  void RepaintShape(std::size_t index);
+
+  Session& session_;
+  Window window_;
+  std::vector<QWidget*> widgets_;  // by control index; null where the window paints
+  std::vector<QRect> painted_;     // by control index: the pixels a shape last covered
+  QPixmap picture_;
 };
 
 }  // namespace quibbet

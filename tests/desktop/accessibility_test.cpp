@@ -141,7 +141,7 @@ TEST_F(Accessibility, GameWindowTellsWhereThePlayerAndEachBlockAre) {
   Click(menu()->cmdplay());
   Form1View& window = *game();
   controller_.shell().MovePointer(4320, 4320);  // the square's corner to (288, 288)
-  window.Refresh();
+  controller_.RunTicks(0);
   std::vector<Node> nodes = Tree(window);
   EXPECT_EQ(Shown(nodes, QAccessible::Graphic),
             Names({"Player", "Red block", "Red block", "Red block", "Red block", "Yellow block",

@@ -135,7 +135,7 @@ TEST_F(HighDpi, TextsInSmallCapitalsStayInsideTheirControls) {
 TEST_F(HighDpi, GameWindowPaintsThePlayersSquareAtTheScreensResolution) {
   Click(menu()->cmdplay());
   controller_.shell().MovePointer(4320, 4320);  // the square's corner to (288, 288)
-  game()->Refresh();
+  controller_.RunTicks(0);
   const QImage shot = Shot(*game(), {729, 601});
   ExpectCrispSquare(shot, {288, 288, 25, 25}, qRgb(0, 255, 0), kWhite);
 }

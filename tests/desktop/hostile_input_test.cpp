@@ -144,7 +144,7 @@ TEST_P(HostileNames, AreEnteredAsTypedAndShownAsPlainTextWithinTheirRow) {
   const QImage shown = Picture(*game());
   form1().table.lblhighname[0].caption.clear();
   form1().txtname.text.clear();
-  game()->Refresh();
+  controller_.RunTicks(0);
   const QImage emptied = Picture(*game());
   const QRegion own = QRegion(entered->geometry()) + game()->txtname()->geometry();
   int differing = 0;
@@ -233,11 +233,19 @@ TEST_F(NameBox, ASpacebarStillTappedAsTheRoundEndsTypesIntoTheNameBoxAndEnterSub
   QTest::mouseClick(game(), Qt::LeftButton, {}, {60, 300});
   EXPECT_EQ(game()->focusWidget(), name);
 
-  const QSignalSpy submits(game()->cmdsubmit(), &QPushButton::clicked);
+  struct Submits final : InputLog {
+    void Took(const Input& input) override {
+      const auto* click = std::get_if<ClickInput>(&input);
+      count += click != nullptr && click->control == Control::kCmdsubmit ? 1 : 0;
+    }
+    int count = 0;
+  } submits;
+  controller_.shell().SetInputLog(&submits);
   QTest::keyClick(game()->windowHandle(), Qt::Key_Return);
   EXPECT_EQ(Table()[0], std::pair(u"130"_s, u"Ada "_s));
   QTest::keyClick(game()->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
-  EXPECT_EQ(submits.count(), 2);
+  controller_.shell().SetInputLog(nullptr);
+  EXPECT_EQ(submits.count, 2);
 }
 
 // The real message boxes, answered by keys sent to them while other keys go to the window

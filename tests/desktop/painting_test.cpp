@@ -1,17 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Quibbet developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The shapes are painted from twips onto any painter: at a device pixel ratio of 2 every edge
-// still lands on a device pixel and borders keep their width in logical pixels.
+// The shapes a window's description holds are painted from twips onto any painter: at a device
+// pixel ratio of 2 every edge still lands on a device pixel and borders keep their width in
+// logical pixels.
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
 
-#include "common/random_source.h"
 #include "desktop/shape_painter.h"
-#include "test_support.h"
 
 namespace quibbet::testing {
 namespace {
@@ -20,13 +19,28 @@ const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kGreen = qRgb(0, 255, 0);
 
+ControlView Square(Twips left, Twips top, Twips size) {
+  ControlView square;
+  square.left = left;
+  square.top = top;
+  square.width = size;
+  square.height = size;
+  square.backColor = quibbet::kGreen;
+  square.borderWidth = 2;
+  return square;
+}
+
 class Painting : public ::testing::TestWithParam<int> {
  protected:
-  Painting() : form_(random_, box_) {
-    for (Shape& block : form_.shpother) {
-      block.visible = false;
-    }
+  Painting() {
+    ControlView info;
+    info.width = 10935;
+    info.height = 735;
+    info.filled = false;
+    info.borderWidth = 1;
+    game_.controls = {info, Square(9720, 4080, 375)};
   }
+  ControlView& square() { return game_.controls[1]; }
 
   // The game window's shapes at the given device pixel ratio, on white.
   QImage Paint() {
@@ -35,25 +49,23 @@ class Painting : public ::testing::TestWithParam<int> {
     image.setDevicePixelRatio(ratio);
     image.fill(kWhite);
     QPainter painter(&image);
-    PaintForm1(painter, form_);
+    PaintShapes(painter, game_);
     return image;
   }
 
-  FixedSeedRandom random_;
-  RecordingMessageBox box_;
-  Form1 form_;
+  WindowDescription game_;
 };
 
 TEST_P(Painting, TheSquareHasSharpEdgesAndATwoPixelBorderWhereverItIs) {
   const int r = GetParam();
-  form_.shpgreen = {3000, 4500, 375, 375, kGreen, true, true, 2};
+  square() = Square(3000, 4500, 375);
   QImage image = Paint();
   EXPECT_EQ(image.pixel(200 * r - 1, 310 * r), kWhite);
   EXPECT_EQ(image.pixel(200 * r, 310 * r), kBlack);
   EXPECT_EQ(image.pixel(202 * r - 1, 310 * r), kBlack);
   EXPECT_EQ(image.pixel(202 * r, 310 * r), kGreen);
 
-  form_.shpgreen = {3007, 4493.5f, 187.5f, 187.5f, kGreen, true, true, 2};  // between pixels
+  square() = Square(3007, 4493.5f, 187.5f);  // between pixels
   image = Paint();
   int border = 0;
   for (int x = 195 * r; x < 220 * r; ++x) {

@@ -240,8 +240,146 @@ test("blocks move about 208 pixels a second, 62.5 ticks a second; a hidden page 
   assert.equal((await sample()).ticks, paused.ticks);
   await hide(false);
   await sleep(200);
+  assert.equal((await sample()).ticks, paused.ticks, "back in sight, the round waits for P");
+  assert.equal(await noticeShown(page), true);
+  await page.keyboard.press("p");
+  await sleep(200);
   const resumed = (await sample()).ticks - paused.ticks;
-  assert.ok(resumed > 0 && resumed < 20, `${resumed} ticks in 200 ms after the pause`);
+  assert.ok(resumed > 0 && resumed < 20, `${resumed} ticks in 200 ms after P, none made up`);
+  await page.close();
+});
+
+/** @param {import("puppeteer-core").Page} page */
+const noticeShown = (page) => page.$eval(".notice", (e) => !(/** @type {HTMLElement} */ (e).hidden)).catch(() => false);
+/** @param {import("puppeteer-core").Page} page */
+const focusedName = (page) =>
+  page.evaluate(() => {
+    const e = /** @type {HTMLElement | null} */ (document.activeElement);
+    return e?.classList.contains("client") ? `${e.parentElement?.dataset.window} itself` : e?.dataset.name;
+  });
+/** @param {import("puppeteer-core").Page} page */
+const ticks = (page) => page.evaluate(() => /** @type {any} */ (window).quibbetPace.ticks);
+
+test("after Click To Play Again, by mouse or by keyboard, and after a title-bar drag the game has the keys", async () => {
+  const { page, errors } = await newGame();
+  await clickControl(page, "cmdplay");
+  await page.waitForSelector('[data-window="Form1"]:not([hidden])');
+  const field = await page.$eval('[data-window="Form1"] .client', (e) => getComputedStyle(e).backgroundColor);
+  assert.equal(field, "rgb(255, 255, 255)", "a white field");
+  await steerOntoRed(page);
+  await page.waitForSelector('[data-name="cmdreset"]:not([hidden])');
+  await clickControl(page, "cmdreset");
+  assert.equal(await focusedName(page), "Form1 itself");
+  await page.keyboard.press("p");
+  assert.equal(await noticeShown(page), true, "P pauses the new round");
+  await page.keyboard.press("p");
+  assert.equal(await noticeShown(page), false);
+
+  // Dragged by its title bar, the window moves and the keys stay with the game.
+  const before = await box(page, "shpinfo");
+  const title = await page.$eval('[data-window="Form1"] h2', (e) => e.getBoundingClientRect().toJSON());
+  await page.mouse.move(title.left + 40, title.top + 5);
+  await page.mouse.down();
+  await page.mouse.move(title.left + 90, title.top + 35, { steps: 4 });
+  await page.mouse.up();
+  const after = await box(page, "shpinfo");
+  assert.deepEqual([after.x - before.x, after.y - before.y], [50, 30]);
+  assert.equal(await focusedName(page), "Form1 itself");
+
+  await steerOntoRed(page);
+  await page.waitForSelector('[data-name="cmdreset"]:not([hidden])');
+  assert.equal(await focusedName(page), "txtname");
+  await page.keyboard.down("Shift");
+  await page.keyboard.press("Tab");
+  await page.keyboard.up("Shift");
+  assert.equal(await focusedName(page), "cmdreset");
+  await page.keyboard.press("Enter");
+  assert.equal(await focusedName(page), "Form1 itself");
+  await page.keyboard.press(" ");
+  await page.keyboard.press("p");
+  assert.equal(await noticeShown(page), true);
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+test("Enter in the name box submits once on the press; Enter dismisses the refusal for good", async () => {
+  const { page, errors } = await newGame();
+  await clickControl(page, "cmdplay");
+  await steerOntoRed(page);
+  await page.waitForSelector('[data-name="cmdsubmit"]:not([hidden])');
+  await page.keyboard.type("Bo");
+  await page.keyboard.down("Enter");
+  await page.waitForSelector("dialog.message[open]");
+  await page.keyboard.up("Enter");
+  await page.keyboard.press("Enter");
+  await page.waitForSelector("dialog.message", { hidden: true });
+  await sleep(300);
+  assert.equal(await page.$("dialog.message[open]"), null, "the box does not come back");
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+test("P on the menu and in the help window pauses nothing; the help window's button has the focus", async () => {
+  const { page, errors } = await newGame();
+  await page.keyboard.press("p");
+  await clickControl(page, "cmdhowto");
+  await page.waitForSelector('[data-window="frmhelp"]:not([hidden])');
+  assert.equal(await focusedName(page), "Command1");
+  await page.keyboard.press("p");
+  await page.keyboard.press("Enter");
+  await page.waitForSelector('[data-window="Form2"]:not([hidden])');
+  assert.equal(await focusedName(page), "cmdplay");
+  await page.keyboard.press("Enter");
+  await page.waitForSelector('[data-window="Form1"]:not([hidden])');
+  const start = await ticks(page);
+  await sleep(300);
+  assert.ok((await ticks(page)) > start, "the round runs");
+  assert.equal(await noticeShown(page), false);
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+test("no animation frame while nothing moves; in play only the moving shapes are touched", async () => {
+  const page = await session.browser.newPage();
+  await page.evaluateOnNewDocument(() => {
+    const counted = { frames: 0 };
+    const request = window.requestAnimationFrame.bind(window);
+    window.requestAnimationFrame = (callback) => (++counted.frames, request(callback));
+    Object.assign(window, { counted });
+  });
+  await page.goto(session.url);
+  await page.waitForSelector('[data-window="Form2"]:not([hidden]) [data-name="cmdplay"]');
+  const frames = () => page.evaluate(() => /** @type {any} */ (window).counted.frames);
+  await sleep(200);
+  let start = await frames();
+  await sleep(1000);
+  assert.equal(await frames(), start, "an idle menu");
+
+  await clickControl(page, "cmdplay");
+  const field = await box(page, "shpinfo");
+  await page.mouse.move(field.x + 10, field.y + 10);
+  await sleep(200);
+  const touched = await page.evaluate(async () => {
+    /** @type {Set<string>} */
+    const names = new Set();
+    const observer = new MutationObserver((records) => {
+      for (const r of records) {
+        const e = /** @type {HTMLElement} */ (r.target.nodeType === 1 ? r.target : r.target.parentElement);
+        names.add(e.dataset.name ?? e.className);
+      }
+    });
+    observer.observe(document.body, { subtree: true, attributes: true, childList: true, characterData: true });
+    await new Promise((done) => setTimeout(done, 1000));
+    observer.disconnect();
+    return [...names];
+  });
+  assert.ok(touched.length > 0 && touched.every((name) => name.startsWith("shpother")), touched.join(" "));
+
+  await page.keyboard.press("p");
+  await sleep(100);
+  start = await frames();
+  await sleep(1000);
+  assert.equal(await frames(), start, "a paused round");
   await page.close();
 });
 

@@ -1,0 +1,180 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What a player feels around the rules, the same in every front end: pause, the keys that reach
+// the game, where the keyboard focus goes, and what each window is told to draw.
+
+#include "frontend/session.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "test_support.h"
+
+namespace quibbet::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+class FakeClock final : public SteadyClock {
+ public:
+  std::chrono::nanoseconds Now() const override { return now; }
+  std::chrono::nanoseconds now{};
+};
+
+class KeysTaken final : public InputLog {
+ public:
+  void Took(const Input& input) override {
+    if (const auto* key = std::get_if<KeyInput>(&input)) {
+      codes.push_back(key->code);
+    }
+  }
+  std::vector<std::int16_t> codes;
+};
+
+constexpr std::int16_t kEnter = 13;
+constexpr std::int16_t kEscape = 27;
+constexpr std::int16_t kP = 'P';
+
+class SessionStory : public ::testing::Test {
+ protected:
+  SessionStory() : session(random, box, KeptInMemory(), clock) {
+    session.shell().SetInputLog(&keys);
+    session.Start();
+  }
+
+  // Runs the clock on by one tick's step at a time until count ticks ran or the round is over.
+  std::int64_t Play(int count) {
+    std::int64_t ran = 0;
+    for (int i = 0; i < count && session.Ticking(); ++i) {
+      clock.now += 16ms;
+      ran += session.Advance();
+    }
+    return ran;
+  }
+
+  // Waits for the first red block to come into the window and steps onto it.
+  void LoseTheRound() {
+    const Shape& red = session.shell().form1()->shpother[0];
+    while (session.Ticking() && (red.left < 0 || red.top < 1000)) {
+      Play(1);
+    }
+    session.MovePointer(red.left + 100, red.top + 100);
+    Play(1);
+    ASSERT_FALSE(session.Ticking());
+  }
+
+  const WindowDescription& Game() const { return *session.Description(Window::kForm1); }
+  std::string FocusedName(Window w) const {
+    const WindowDescription& d = *session.Description(w);
+    return d.focus == kWindowBody ? "window" : d.controls[static_cast<std::size_t>(d.focus)].name;
+  }
+
+  ScriptedRandom random;
+  RecordingMessageBox box;
+  FakeClock clock;
+  KeysTaken keys;
+  Session session;
+};
+
+TEST_F(SessionStory, AfterClickToPlayAgainTheSpacebarFreezes) {
+  EXPECT_EQ(FocusedName(Window::kForm2), "cmdplay");
+  session.Click(Control::kCmdplay);
+  LoseTheRound();
+  // A spacebar still tapped as the round ends types into the name box.
+  EXPECT_EQ(FocusedName(Window::kForm1), "txtname");
+  EXPECT_FALSE(session.PressKey(Window::kForm1, ' ', false));
+
+  session.Click(Control::kCmdreset);
+  EXPECT_EQ(FocusedName(Window::kForm1), "window");
+  EXPECT_TRUE(session.TakeChanges().windows[0].focus);
+  EXPECT_TRUE(session.PressKey(Window::kForm1, ' ', false));
+  EXPECT_EQ(keys.codes, std::vector<std::int16_t>{' '});
+}
+
+TEST_F(SessionStory, POnTheMenuDoesNotPauseTheNextRound) {
+  EXPECT_FALSE(session.PressKey(Window::kForm2, kP, false));
+  session.Click(Control::kCmdplay);
+  EXPECT_TRUE(session.Ticking());
+  LoseTheRound();
+  session.FocusOn(Window::kForm1, *Game().IndexOf("cmdreset"));
+  EXPECT_FALSE(session.PressKey(Window::kForm1, kP, false));
+  session.Click(Control::kCmdreset);
+  EXPECT_TRUE(session.Ticking());
+  EXPECT_FALSE(Game().paused);
+}
+
+TEST_F(SessionStory, PPausesARoundUntilPAndNothingIsMadeUp) {
+  session.Click(Control::kCmdplay);
+  Play(10);
+  session.TakeChanges();
+  EXPECT_TRUE(session.PressKey(Window::kForm1, kP, false));
+  EXPECT_TRUE(Game().paused);
+  EXPECT_TRUE(session.TakeChanges().windows[0].notice);
+
+  const Shape square = session.shell().form1()->shpgreen;
+  session.MovePointer(100, 2000);
+  EXPECT_TRUE(session.PressKey(Window::kForm1, ' ', false));
+  clock.now += 10s;
+  EXPECT_EQ(session.Advance(), 0);
+  EXPECT_EQ(session.shell().form1()->shpgreen.left, square.left);
+  EXPECT_TRUE(keys.codes.empty());
+  // Held down, P does not flicker.
+  EXPECT_TRUE(session.PressKey(Window::kForm1, kP, true));
+  EXPECT_TRUE(Game().paused);
+
+  session.PressKey(Window::kForm1, kP, false);
+  EXPECT_FALSE(Game().paused);
+  clock.now += 100ms;
+  EXPECT_LE(session.Advance(), 7);
+}
+
+TEST_F(SessionStory, ARoundOutOfSightWaitsForP) {
+  session.SetOutOfSight(true);  // a hidden menu has no round to pause
+  session.SetOutOfSight(false);
+  session.Click(Control::kCmdplay);
+  EXPECT_TRUE(session.Ticking());
+
+  session.SetOutOfSight(true);
+  session.SetOutOfSight(false);
+  EXPECT_TRUE(Game().paused);
+  EXPECT_FALSE(session.Ticking());
+  session.PressKey(Window::kForm1, kP, false);
+  EXPECT_TRUE(session.Ticking());
+}
+
+TEST_F(SessionStory, EnterPressesOnceAndEscapeLeavesTheHelpWindow) {
+  session.Click(Control::kCmdhowto);
+  EXPECT_EQ(FocusedName(Window::kFrmhelp), "Command1");
+  EXPECT_TRUE(session.PressKey(Window::kFrmhelp, kEscape, false));
+  EXPECT_EQ(session.State(Window::kForm2), WindowState::kVisible);
+
+  EXPECT_TRUE(session.PressKey(Window::kForm2, kEnter, false));
+  LoseTheRound();
+  // Enter in the name box submits on the press; the held key's repeats do not submit again.
+  EXPECT_TRUE(session.PressKey(Window::kForm1, kEnter, false));
+  EXPECT_TRUE(session.PressKey(Window::kForm1, kEnter, true));
+  EXPECT_EQ(box.shown.size(), 1u);
+}
+
+TEST_F(SessionStory, InPlayOnlyTheMovingShapesChange) {
+  session.Click(Control::kCmdplay);
+  const WindowDescription& game = Game();
+  EXPECT_EQ(game.controls.size(), 40u);
+  EXPECT_EQ(game.controls[0].name, "shpinfo");
+  EXPECT_EQ(game.backColor, kWhite);
+  session.TakeChanges();
+  Play(3);
+  const std::uint64_t changed = session.TakeChanges().windows[0].controls;
+  const std::uint64_t shapes = (std::uint64_t{1} << 12) - 1;
+  EXPECT_NE(changed, 0u);
+  EXPECT_EQ(changed & ~shapes, 0u);
+
+  session.MovePointer(3000, 3000);
+  EXPECT_EQ(session.TakeChanges().windows[0].controls,
+            std::uint64_t{1} << *game.IndexOf("shpgreen"));
+}
+
+}  // namespace
+}  // namespace quibbet::testing
