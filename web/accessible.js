@@ -62,8 +62,8 @@ function describeGame(game) {
       if (shown && !game.hidden) announce(`Final score: ${score.textContent}`);
     }).observe(score, { attributeFilter: ["hidden"] });
   }
-  // Submit Score, by its button or by Enter in the name box; caught on the way down, to see
-  // the table before the submission changes it.
+  // Submit Score, by its button or by Enter in the name box or on the button; caught on the
+  // way down, to see the table before the submission changes it.
   game.addEventListener(
     "click",
     (e) => {
@@ -74,7 +74,8 @@ function describeGame(game) {
   game.addEventListener(
     "keydown",
     (e) => {
-      if (e.key === "Enter" && e.target === name) announceSubmission(game);
+      const submits = e.target === name || (e.target instanceof Element && e.target.closest('[data-name="cmdsubmit"]'));
+      if (e.key === "Enter" && !e.repeat && submits) announceSubmission(game);
     },
     true,
   );

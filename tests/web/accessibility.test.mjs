@@ -32,15 +32,11 @@ test("the keyboard reaches every control and close box; the name box is named; t
   await page.waitForSelector('[data-name="cmdplay"]');
   assert.equal(await positiveTabIndexes(page), 0);
   assert.equal(await page.evaluate(() => document.activeElement?.textContent), "Play");
-  // Back from Play, past the window itself, to its close box.
-  const focused = [];
+  // Back from Play to the window's close box.
   await page.keyboard.down("Shift");
-  for (let i = 0; i < 2; ++i) {
-    await page.keyboard.press("Tab");
-    focused.push(await page.evaluate(() => document.activeElement?.getAttribute("aria-label") ?? document.activeElement?.className));
-  }
+  await page.keyboard.press("Tab");
   await page.keyboard.up("Shift");
-  assert.deepEqual(focused, ["client", "Close"]);
+  assert.equal(await page.evaluate(() => document.activeElement?.getAttribute("aria-label")), "Close");
 
   await page.click('[data-name="cmdplay"]');
   await page.waitForSelector('[data-window="Form1"]:not([hidden])');
