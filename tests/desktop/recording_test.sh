@@ -14,6 +14,8 @@ program=$1
 replay=$2
 . "$(dirname "$0")/x11_session.sh"
 begin_test_session Xvfb xdotool
+# A failure shows what the program said, a sanitizer's report included.
+trap 'status=$?; [ "$status" -eq 0 ] || cat "$work/stderr" >&2 2>/dev/null; stop_session; rm -rf "$work"' EXIT
 start_xvfb 1024x768
 record() {
   LSAN_OPTIONS=suppressions=$(dirname "$0")/lsan.supp QT_QPA_PLATFORM=xcb \
