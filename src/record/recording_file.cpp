@@ -42,7 +42,7 @@ bool RecordingFile::Write(std::string_view lines) {
     }
     if (written <= 0) {
       error_ = written < 0 ? errno : ENOSPC;
-      static_cast<void>(::ftruncate(fd_, size_));
+      cutShort_ = ::ftruncate(fd_, size_) != 0;
       return false;
     }
     rest.remove_prefix(static_cast<std::size_t>(written));
@@ -52,7 +52,8 @@ bool RecordingFile::Write(std::string_view lines) {
 }
 
 std::string RecordingFile::Failure() const {
-  return "could not write " + path_ + ": " + std::strerror(error_);
+  return "could not write " + path_ + ": " + std::strerror(error_) +
+         (cutShort_ ? " (its last line is cut short)" : "");
 }
 
 }  // namespace quibbet::record

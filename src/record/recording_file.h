@@ -33,7 +33,8 @@ class RecordingFile final : public LineSink {
  private:
   int fd_;
   int error_ = 0;
-  off_t size_ = 0;  // the whole lines written so far
+  off_t size_ = 0;         // the whole lines written so far
+  bool cutShort_ = false;  // a part line stayed behind: it could not be cut off again
   std::string path_;
 };
 
