@@ -10,6 +10,14 @@ import { fitToViewport } from "./fit.js";
 import { playByTouch } from "./touch.js";
 import { describeForScreenReaders } from "./accessible.js";
 
+// The game's module, compiled while the game's code is still on its way. A host that sends it
+// under another type than WebAssembly's is still served, compiled once it is all in.
+const compiled = fetch("quibbet-web.wasm").then(async (response) => {
+  if (!response.ok) throw new Error(`quibbet-web.wasm: HTTP ${response.status}`);
+  if (response.headers.get("Content-Type") === "application/wasm") return WebAssembly.compileStreaming(response);
+  return WebAssembly.compile(await response.arrayBuffer());
+});
+
 const desktop = /** @type {HTMLElement} */ (document.getElementById("desktop"));
 const notice = /** @type {HTMLElement} */ (document.getElementById("notice"));
 
@@ -18,7 +26,8 @@ fitToViewport(desktop, bar);
 describeForScreenReaders(desktop);
 
 try {
-  await import("./main.js");
+  const { play } = await import("./main.js");
+  await play(compiled);
   notice.remove();
   // Only now, so that filling the offline copy never delays the first frame. The page plays as
   // well without it, so a refusal (a private window, a plain-HTTP host) is no fault.

@@ -22,11 +22,8 @@ const desktop = /** @type {HTMLElement} */ (document.getElementById("desktop"));
 // the same input is taken again.
 /** @type {Promise<number> | null} */
 let asked = null;
-const game = await createQuibbet({
-  showMessageBox: (text, title, style) => {
-    asked = showMessageBox(text, title, style);
-  },
-});
+/** @type {import("./quibbet-web.d.mts").QuibbetModule} */
+let game;
 
 /** @type {Map<number, WindowView>} */
 const views = new Map();
@@ -166,13 +163,33 @@ function frame(time) {
   }
 }
 
-// A hidden page pauses a round in play, like a minimised window: back in sight it waits for P.
-document.addEventListener("visibilitychange", () =>
-  deliver(() => game._quibbet_out_of_sight(document.hidden ? 1 : 0)),
-);
+/**
+ * Starts the game on its WebAssembly module, which the loader began to fetch and compile as the
+ * page opened. Rejects when the module cannot be had.
+ * @param {Promise<WebAssembly.Module>} compiled
+ */
+export async function play(compiled) {
+  const module = await compiled;
+  game = await new Promise((started, failed) => {
+    createQuibbet({
+      showMessageBox: (text, title, style) => {
+        asked = showMessageBox(text, title, style);
+      },
+      instantiateWasm: (imports, receive) => {
+        WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module), failed);
+        return {};
+      },
+    }).then(started, failed);
+  });
 
-game._quibbet_start();
-sync();
-// The first frame with the menu on it, for the start-up benchmark.
-requestAnimationFrame(() => performance.mark("quibbet-first-frame"));
-Object.assign(window, { quibbetPace: pace });
+  // A hidden page pauses a round in play, like a minimised window: back in sight it waits for P.
+  document.addEventListener("visibilitychange", () =>
+    deliver(() => game._quibbet_out_of_sight(document.hidden ? 1 : 0)),
+  );
+
+  game._quibbet_start();
+  sync();
+  // The first frame with the menu on it, for the start-up benchmark.
+  requestAnimationFrame(() => performance.mark("quibbet-first-frame"));
+  Object.assign(window, { quibbetPace: pace });
+}

@@ -32,5 +32,10 @@ export interface QuibbetModule {
 }
 export interface QuibbetOptions {
   showMessageBox(text: string, title: string, style: number): void;
+  /** Instantiates the module with Emscripten's imports, then hands the instance back. */
+  instantiateWasm(
+    imports: WebAssembly.Imports,
+    receive: (instance: WebAssembly.Instance, module: WebAssembly.Module) => void,
+  ): object;
 }
 export default function createQuibbet(options: QuibbetOptions): Promise<QuibbetModule>;
