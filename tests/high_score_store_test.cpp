@@ -167,7 +167,7 @@ class StoreStory : public ::testing::Test {
   MemoryTableFile file;
   std::ostringstream warnings;
   StepNotingBox box{file.steps};
-  FileStore store{file, warnings, box};
+  FileStore store{file, [this](const std::string& line) { warnings << line << '\n'; }, box};
   HighScoreTable table = MakeHighScoreTable(store.Load());
   Boolean submitted = kFalse;
 };
@@ -237,9 +237,8 @@ TEST_F(StoreStory, AnEntrySavedLateStillLandsBesideAnotherCopysEntry) {
   // Space comes back; another copy, which never saw Ann, enters Bob.
   file.writable = true;
   MemoryTableFile& shared = file;
-  std::ostringstream otherWarnings;
   StepNotingBox otherBox{shared.steps};
-  FileStore other{shared, otherWarnings, otherBox};
+  FileStore other{shared, [](const std::string&) {}, otherBox};
   HighScoreTable otherTable = MakeHighScoreTable(other.Load());
   Boolean otherSubmitted = kFalse;
   SubmitScore(otherTable, "150", "Bob", otherSubmitted, otherBox, other);

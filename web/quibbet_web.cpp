@@ -5,11 +5,11 @@
 // player's events and the animation frames, and that read out what changed in each window's
 // description and the description itself, a field at a time.
 
+#include <emscripten/console.h>
 #include <emscripten/emscripten.h>
 
 #include <chrono>
 #include <cstdint>
-#include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -65,7 +65,8 @@ struct Game {
   FixedSeedRandom random;
   PageMessageBox box;
   LocalStorageFile tableFile;
-  FileStore highScores{tableFile, std::cerr, box};
+  FileStore highScores{tableFile,
+                       [](const std::string& line) { emscripten_console_warn(line.c_str()); }, box};
   PageClock clock;
   Session session{random, box, highScores, clock};
   Changes changes;

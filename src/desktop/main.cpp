@@ -96,7 +96,8 @@ int main(int argc, char** argv) {
   quibbet::QtTableFile highScoreFile(quibbet::HighScoreFilePath());
   // The store's notices go to the player's own box, past any recording: a replay of the script
   // keeps its table in memory, where nothing can fail.
-  quibbet::FileStore highScores(highScoreFile, std::cerr, box);
+  quibbet::FileStore highScores(
+      highScoreFile, [](const std::string& line) { std::cerr << line << std::endl; }, box);
   std::unique_ptr<Recording> recording;
   if (recordingFiles) {
     recording = std::make_unique<Recording>(std::move(*recordingFiles), random, box, highScores);

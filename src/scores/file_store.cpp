@@ -3,6 +3,8 @@
 
 #include "scores/file_store.h"
 
+#include <utility>
+
 #include "scores/high_score_file.h"
 
 namespace quibbet {
@@ -27,8 +29,8 @@ HighScoreRow EntryMade(const HighScoreRows& before, const HighScoreRows& after) 
 
 }  // namespace
 
-FileStore::FileStore(TableFile& file, std::ostream& warnings, MessageBox& player)
-    : file_(file), warnings_(warnings), player_(player) {}
+FileStore::FileStore(TableFile& file, Warnings warnings, MessageBox& player)
+    : file_(file), warnings_(std::move(warnings)), player_(player) {}
 
 HighScoreRows FileStore::Load() {
   const bool locked = file_.Lock(/*makeFolder=*/false).done;
@@ -134,7 +136,7 @@ void FileStore::Tell(const std::optional<Notice>& notice) {
   if (!notice || !told_.insert(notice->text).second) {
     return;
   }
-  warnings_ << "quibbet: " << notice->text << '\n' << std::flush;
+  warnings_("quibbet: " + notice->text);
   player_.Show(notice->text, kNoticeTitle, notice->style);
 }
 

@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include <functional>
 #include <optional>
-#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,7 +16,7 @@
 // The high-score table kept in a file that every copy of the game shares. A file that is not a
 // table is moved aside, never half-read and never deleted; a file that cannot be read, or that a
 // newer version wrote, is never written over. A problem never stops play: the player is told in
-// a message box, once for each cause, and the warnings stream gets the same line. An entry that
+// a message box, once for each cause, and the warnings get the same line. An entry that
 // could not be saved stays in the table on screen and is entered again into the file's table at
 // the next save that works.
 
@@ -24,8 +24,12 @@ namespace quibbet {
 
 class FileStore final : public HighScoreStore {
  public:
+  // Where each notice goes besides the player's box, as one line: standard error, the browser's
+  // console. A plain function, so that the web page's module carries no C++ streams.
+  using Warnings = std::function<void(const std::string& line)>;
+
   // player: the box the player reads the notices in.
-  FileStore(TableFile& file, std::ostream& warnings, MessageBox& player);
+  FileStore(TableFile& file, Warnings warnings, MessageBox& player);
 
   HighScoreRows Load() override;
   // Under the file's lock: reads the file, enters the entries it lacks and runs submit on its
@@ -54,7 +58,7 @@ class FileStore final : public HighScoreStore {
   void Tell(const std::optional<Notice>& notice);
 
   TableFile& file_;
-  std::ostream& warnings_;
+  Warnings warnings_;
   MessageBox& player_;
   std::vector<HighScoreRow> unsaved_;  // oldest first
   std::set<std::string> told_;

@@ -49,7 +49,7 @@ struct Copy {
   QtTableFile file;
   std::ostringstream warnings;
   NoticeBox player;
-  FileStore store{file, warnings, player};
+  FileStore store{file, [this](const std::string& line) { warnings << line << '\n'; }, player};
   HighScoreRows shown = store.Load();
 };
 

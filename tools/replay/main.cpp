@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
   if (argc == 3 && std::string_view(argv[1]) == "--high-scores") {
     quibbet::QtTableFile file(QString::fromLocal8Bit(argv[2]));
     quibbet::replay::ScriptedMessageBox box;
-    quibbet::FileStore store(file, std::cerr, box);
+    quibbet::FileStore store(
+        file, [](const std::string& line) { std::cerr << line << std::endl; }, box);
     return quibbet::replay::Run(std::cin, std::cout, std::cerr, store, box);
   }
   std::cerr << "usage: quibbet-replay [--high-scores FILE] < SCRIPT\n";
