@@ -159,7 +159,9 @@ TableFile::Outcome QtTableFile::MakeFolder() const {
   }
   // Only the game's own folder is kept private; the folders above it are the desktop's.
   const QString above = QFileInfo(folder).absolutePath();
-  if (!QDir().mkpath(above) || !QDir().mkdir(folder, kOwnerOnlyFolder)) {
+  // Another copy of the game may make it at the same moment: a folder that is there is enough.
+  if (!QDir().mkpath(above) ||
+      (!QDir().mkdir(folder, kOwnerOnlyFolder) && !QFileInfo(folder).isDir())) {
     return {false, "cannot make the folder " + Utf8(folder)};
   }
   return {true, {}};
