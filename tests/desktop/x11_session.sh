@@ -13,10 +13,16 @@ require_tools() {
 }
 
 # Makes the scratch folder $work, which goes with the X server and the program when the script
-# exits.
+# exits. A script that fails shows first what the program said.
 open_session() {
   work=$(mktemp -d)
-  trap 'stop_session; rm -rf "$work"' EXIT
+  trap 'status=$?; [ "$status" -eq 0 ] || show_program_log; stop_session; rm -rf "$work"' EXIT
+}
+
+show_program_log() {
+  [ -s "$work/program.log" ] || return 0
+  echo "--- the program's output:" >&2
+  cat "$work/program.log" >&2
 }
 
 # A test's start: the tools it needs, then its scratch folder.
@@ -55,9 +61,10 @@ start_window_manager() {
   return 1
 }
 
-# Starts the program on that display with the given Qt scale factor.
+# Starts the program on that display with the given Qt scale factor; what it says goes to
+# $work/program.log.
 start_program() {
-  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$2" "$1" >/dev/null 2>&1 &
+  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$2" "$1" >>"$work/program.log" 2>&1 &
   PROGRAM_PID=$!
 }
 
