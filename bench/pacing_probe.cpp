@@ -21,7 +21,6 @@
 #include "bench_support.h"
 #include "common/random_source.h"
 #include "desktop/controller.h"
-#include "desktop/form1_view.h"
 #include "desktop/form2_view.h"
 #include "desktop/qt_message_box.h"
 
@@ -105,8 +104,7 @@ int Run(TickRecorder& app) {
   Controller controller(random, box);
   controller.Start();
   qobject_cast<Form2View*>(controller.view(Window::kForm2))->cmdplay()->click();
-  auto* game = qobject_cast<Form1View*>(controller.view(Window::kForm1));
-  emit game->pointerMoved(kOutOfReachLeft, kOutOfReachTop);
+  controller.session().MovePointer(kOutOfReachLeft, kOutOfReachTop);
 
   app.Watch(*controller.shell().form1());
   const double processorBefore = ProcessorSeconds();

@@ -18,13 +18,18 @@ function quantile(values, q) {
   return sorted[Math.min(sorted.length - 1, Math.floor(q * sorted.length))];
 }
 
+// A smoke run (CI's) measures briefly and holds no target: it fails only when the page breaks.
+const SMOKE = process.env.QUIBBET_BENCH_SMOKE === "1";
+const VISITS = SMOKE ? 2 : 11;
+const SECONDS = SMOKE ? 1 : 10;
+
 const code = readdirSync(SITE).filter((f) => /\.(m?js|wasm)$/.test(f));
 const gzipBytes = code.reduce((sum, f) => sum + gzipSync(readFileSync(join(SITE, f)), { level: 9 }).length, 0);
 
 const session = await openBrowser();
 /** @type {number[]} */
 const firstFrames = [];
-for (let i = 0; i < 11; ++i) {
+for (let i = 0; i < VISITS; ++i) {
   const page = await session.browser.newPage();
   await page.goto(session.url);
   const at = await page.waitForFunction(() => performance.getEntriesByName("quibbet-first-frame")[0]?.startTime);
@@ -47,16 +52,16 @@ const page = await session.browser.newPage();
 await page.goto(session.url);
 await page.waitForSelector('[data-name="cmdplay"]');
 await new Promise((done) => setTimeout(done, 1000));
-const idleMenu = await busyShare(page, 10);
+const idleMenu = await busyShare(page, SECONDS);
 await page.click('[data-name="cmdplay"]');
 await page.waitForSelector('[data-window="Form1"]:not([hidden])');
 // The square in the info bar, out of every block's reach.
 const info = await page.$eval('[data-name="shpinfo"]', (e) => e.getBoundingClientRect().toJSON());
 await page.mouse.move(info.left + 10, info.top + 10);
 const start = await page.evaluate(() => ({ ticks: /** @type {any} */ (window).quibbetPace.ticks, time: performance.now() }));
-await new Promise((done) => setTimeout(done, 10000));
+await new Promise((done) => setTimeout(done, SECONDS * 1000));
 const end = await page.evaluate(() => ({ ticks: /** @type {any} */ (window).quibbetPace.ticks, time: performance.now() }));
-const inPlay = await busyShare(page, 10);
+const inPlay = await busyShare(page, SECONDS);
 /** @type {number[]} */
 const frames = await page.evaluate((from, to) => /** @type {any} */ (window).quibbetPace.frames.filter((/** @type {number} */ t) => t >= from && t <= to), start.time, end.time);
 await session.close();
@@ -74,4 +79,4 @@ const rows = [
 ];
 console.log("| Figure | Measured | Target |\n|---|---|---|");
 for (const [what, measured, target, met] of rows) console.log(`| ${what} | ${measured} | ${target}${met ? "" : " **missed**"} |`);
-process.exitCode = rows.every((r) => r[3]) ? 0 : 1;
+process.exitCode = SMOKE || rows.every((r) => r[3]) ? 0 : 1;

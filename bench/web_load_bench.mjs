@@ -18,9 +18,12 @@ import { join } from "node:path";
 import { serve } from "../scripts/serve-site.mjs";
 import { openBrowser } from "../tests/web/browser.mjs";
 
-const RUNS = 5;
+// A smoke run (CI's) measures briefly and holds no target: it fails only when the page breaks.
+const SMOKE = process.env.QUIBBET_BENCH_SMOKE === "1";
+const RUNS = SMOKE ? 1 : 5;
 // Visits on localhost vary by tens of milliseconds with the machine's other work.
-const LOCAL_RUNS = 11;
+const LOCAL_RUNS = SMOKE ? 1 : 11;
+const SHARE_SECONDS = SMOKE ? 1 : 10;
 const SLOW = { offline: false, latency: 150, downloadThroughput: 1.6e6 / 8, uploadThroughput: 0.75e6 / 8 };
 const TICKS_PER_SECOND = 100; // the kernel's clock ticks in /proc/PID/stat
 
@@ -150,8 +153,8 @@ async function phoneCpu() {
   const pid = /** @type {number} */ (session.browser.process()?.pid);
   const share = async () => {
     const start = cpuSeconds(pid);
-    await new Promise((done) => setTimeout(done, 10000));
-    return (cpuSeconds(pid) - start) / 10;
+    await new Promise((done) => setTimeout(done, SHARE_SECONDS * 1000));
+    return (cpuSeconds(pid) - start) / SHARE_SECONDS;
   };
   const idle = await share();
   await page.click('[data-name="cmdplay"]');
@@ -187,4 +190,4 @@ const rows = [
 ];
 console.log("| Figure | Measured | Target |\n|---|---|---|");
 for (const [what, measured, target, met] of rows) console.log(`| ${what} | ${measured} | ${target}${met ? "" : " **missed**"} |`);
-process.exitCode = rows.every((r) => r[3]) ? 0 : 1;
+process.exitCode = SMOKE || rows.every((r) => r[3]) ? 0 : 1;

@@ -8,14 +8,12 @@
 set -euo pipefail
 
 program=$1
-for tool in Xvfb openbox xdotool import convert compare; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
 . "$(dirname "$0")/x11_session.sh"
+require_tools Xvfb openbox xdotool import convert compare
 
 work=$(mktemp -d)
 trap 'stop_session; [ -z "${WM_PID:-}" ] || kill "$WM_PID" 2>/dev/null; rm -rf "$work"' EXIT
-export XDG_DATA_HOME=$work/data
+private_folders "$work"
 file=$XDG_DATA_HOME/quibbet/high-scores.json
 fail() { echo "FAIL: $*" >&2; exit 1; }
 

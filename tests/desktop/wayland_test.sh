@@ -10,18 +10,10 @@
 set -euo pipefail
 
 program=$1
-plugin=$(compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" || true)
-for tool in weston Xvfb xdotool import convert; do
-  command -v "$tool" >/dev/null || missing="$tool"
-done
-[ -n "$plugin" ] || missing="Qt's Wayland plugin (qt6-wayland)"
-if [ -n "${missing:-}" ]; then
-  echo "skipped: $missing is not installed (scripts/install-deps test installs it)"
-  # CI installs everything, so there a missing tool is a fault, not a reason to skip.
-  [ -z "${CI:-}" ] || exit 1
-  exit 77
-fi
 . "$(dirname "$0")/x11_session.sh"
+require_tools weston Xvfb xdotool import convert
+compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null ||
+  lacks "Qt's Wayland plugin is not installed (scripts/install-deps test installs qt6-wayland)"
 
 work=$(mktemp -d)
 stop_all() {
@@ -30,12 +22,11 @@ stop_all() {
   rm -rf "$work"
 }
 trap stop_all EXIT
+private_folders "$work"
 width=1024 height=768
 start_xvfb ${width}x$height
 
 # The kiosk shell shows each window on its own, centred, with no decoration to allow for.
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
 weston --backend=x11-backend.so --shell=kiosk-shell.so --use-pixman --no-config \
   --width=$width --height=$height --socket=quibbet-test --idle-time=0 \
   >"$work/weston.log" 2>&1 &

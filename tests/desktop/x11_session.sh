@@ -5,17 +5,14 @@
 # the end-to-end test and by scripts/screenshots.sh; every position is in the window's own
 # pixels.
 
-# Ends the test as skipped (ctest's 77) unless every tool named is installed.
-require_tools() {
-  for tool in "$@"; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-  done
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../story.sh"
 
 # Makes the scratch folder $work, which goes with the X server and the program when the script
-# exits. A script that fails shows first what the program said.
+# exits, and the program's XDG folders in it. A script that fails shows first what the program
+# said.
 open_session() {
   work=$(mktemp -d)
+  private_folders "$work"
   trap 'status=$?; [ "$status" -eq 0 ] || show_program_log; stop_session; rm -rf "$work"' EXIT
 }
 
@@ -32,11 +29,12 @@ begin_test_session() {
 }
 
 # Starts Xvfb on a free display with a screen of the given size (e.g. 1600x1300) and points
-# DISPLAY at it.
+# DISPLAY at it. Without -noreset the server resets when its last client disconnects, and a
+# program connecting at that moment is refused.
 start_xvfb() {
   local display_file
   display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do
     [ -s "$display_file" ] && break

@@ -6,23 +6,20 @@
 # 10 KB and 4 or 8 KiB free, an entry through quibbet-replay --high-scores leaves the file byte
 # for byte as it was, nothing else in the folder, one line on standard error and the notice in
 # the player's message box; with the space back, the next entry is saved. Mounting needs root:
-# the story skips where that is not allowed, except in CI.
+# the story skips where that is not allowed, except in CI, where it fails.
 set -euo pipefail
 replay=$1
 round=$2
-skip() {
-  if [ "${CI:-}" = true ]; then echo "FAIL: $*"; exit 1; fi
-  echo "SKIP: $*"; exit 77
-}
+. "$(dirname "$0")/../story.sh"
 if [ -z "${QUIBBET_PRIVATE_MOUNTS:-}" ]; then
   # A mount namespace of its own, so the tmpfs goes with the story however it ends.
-  unshare -m true 2>/dev/null || skip "no mount namespace here"
+  unshare -m true 2>/dev/null || lacks "no mount namespace here"
   QUIBBET_PRIVATE_MOUNTS=1 exec unshare -m "$0" "$@"
 fi
 work=$(mktemp -d)
 trap 'umount "$work/disk" 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir "$work/disk"
-mount -t tmpfs -o size=64k,mode=0700 tmpfs "$work/disk" || skip "cannot mount a tmpfs"
+mount -t tmpfs -o size=64k,mode=0700 tmpfs "$work/disk" || lacks "cannot mount a tmpfs"
 folder=$work/disk/quibbet
 file=$folder/high-scores.json
 sed -n '1,/^click cmdsubmit/p' "$round" >"$work/round.txt"

@@ -1,0 +1,34 @@
+# SPDX-FileCopyrightText: 2026 The Quibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# What every story in a shell script shares: how it ends when this machine lacks what it needs,
+# and folders of its own for the program's data, settings and runtime files.
+
+# Ends the story for want of something: skipped (ctest's 77) on a developer's machine, failed in
+# CI, where scripts/install-deps has installed everything and a story that does not run is a
+# fault.
+lacks() {
+  if [ "${CI:-}" = true ]; then
+    echo "FAIL: $* (CI must run every story)" >&2
+    exit 1
+  fi
+  echo "skipped: $*" >&2
+  exit 77
+}
+
+# Ends the story unless every command named is installed.
+require_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || lacks "$tool is not installed (scripts/install-deps test installs it)"
+  done
+}
+
+# Points the XDG folders into $1, so a story never reads or writes the developer's own table,
+# settings or runtime files.
+private_folders() {
+  export XDG_DATA_HOME=$1/data XDG_CONFIG_HOME=$1/config XDG_CACHE_HOME=$1/cache
+  export XDG_RUNTIME_DIR=$1/runtime
+  mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+}
