@@ -51,6 +51,10 @@ HighScoreRows FileStore::Submit(const HighScoreRows& /*shown*/, const Submission
   submit(rows);
   if (rows != before) {
     unsaved_.push_back(EntryMade(before, rows));
+  }
+  // A submission that enters nothing still saves the entries an earlier one could not, so that a
+  // lock held for a moment at that one costs them nothing.
+  if (!unsaved_.empty()) {
     const std::string saving = "Your score could not be saved in " + file_.Name();
     if (!lock.done) {
       notSaved = Notice{saving + " (" + lock.detail + ")." + std::string(kSavedLater)};

@@ -33,7 +33,7 @@ class FileStore final : public HighScoreStore {
 
   HighScoreRows Load() override;
   // Under the file's lock: reads the file, enters the entries it lacks and runs submit on its
-  // table, and writes the result.
+  // table, and writes the result when it holds an entry the file lacks.
   HighScoreRows Submit(const HighScoreRows& shown, const Submission& submit) override;
   // Reads the file without the lock, which only writers need, and says nothing.
   HighScoreRows Current(const HighScoreRows& shown) override;

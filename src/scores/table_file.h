@@ -29,8 +29,8 @@ class TableFile {
   virtual ~TableFile() = default;
   // The file's name as the player finds it.
   virtual std::string Name() const = 0;
-  // Waits a few seconds at most. makeFolder first makes the file's folder when it is missing,
-  // as it is before the first entry.
+  // Waits no longer than a frame of the game: a lock found held is told as such. makeFolder first
+  // makes the file's folder when it is missing, as it is before the first entry.
   virtual Outcome Lock(bool makeFolder) = 0;
   virtual void Unlock() = 0;
   // Only a regular file is read: anything else in its place is unreadable, and never waited on.

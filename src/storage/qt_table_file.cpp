@@ -16,27 +16,28 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 namespace quibbet {
 
 namespace {
 
-// A submission waits a little longer than a lock takes to count as abandoned, so that such a
-// lock never costs an entry; the window does not answer meanwhile, which takes a kill at the
-// wrong microsecond.
-constexpr std::chrono::milliseconds kLockWaitBeyondAbandoned{1'000};
+// The window does not answer while the lock is waited for, so it is waited for a frame at most:
+// another copy holds it for a few milliseconds, and an entry that finds it held is saved with the
+// next one.
+constexpr std::chrono::milliseconds kLockWait{16};
 // QLockFile's own wait sleeps ever longer between tries, and would lose every try to a copy that
 // takes the lock again soon after it gives it back.
-constexpr unsigned long kLockRetryMs = 5;
+constexpr unsigned long kLockRetryMs = 2;
+// Links in the file's place beyond this many are a loop.
+constexpr int kMaxLinks = 40;
 // Bad files moved aside within one second get numbered names; after this many, something is
 // badly wrong and the file stays where it is.
 constexpr int kMaxAsideNames = 100;
 constexpr std::size_t kReadChunk = 64 * 1024;
 
 constexpr mode_t kOwnerOnlyFile = S_IRUSR | S_IWUSR;
-constexpr QFileDevice::Permissions kOwnerOnlyFolder =
-    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 
 std::string Utf8(const QString& text) {
   return text.toStdString();
@@ -47,7 +48,12 @@ std::string Reason(int error) {
 }
 
 // What a path that is not a regular file is, in the words a player knows.
-std::string WhatItIs(mode_t mode) {
+std::string WhatItIs(const QString& path, mode_t mode) {
+  if (S_ISLNK(mode)) {
+    const QFileInfo link(path);
+    return "is a link to " + Utf8(link.symLinkTarget()) +
+           (link.exists() ? "" : ", which is not there");
+  }
   if (S_ISDIR(mode)) {
     return "is a folder";
   }
@@ -63,17 +69,68 @@ std::string WhatItIs(mode_t mode) {
   return "is not a regular file";
 }
 
-std::string LockProblem(QLockFile::LockError error) {
-  switch (error) {
-    case QLockFile::LockFailedError:
-      return "another copy of the game kept it locked";
-    case QLockFile::PermissionError:
-      return "no permission to make its lock file";
-    case QLockFile::NoError:
-    case QLockFile::UnknownError:
-      break;
+// The file a path leads to, the links in its place followed: the one to write and to move aside,
+// so that a link the player made stays and leads to the new table.
+std::optional<QString> Followed(const QString& path) {
+  QString target = path;
+  for (int links = 0; QFileInfo(target).isSymLink(); ++links) {
+    if (links == kMaxLinks) {
+      return std::nullopt;
+    }
+    target = QFileInfo(target).symLinkTarget();
   }
-  return "its lock file cannot be made";
+  return target;
+}
+
+// A file whose every write bit is cleared, or that this user may not write, is kept as the player
+// wants it, although the folder would let a rename replace it.
+bool ReadOnly(const QByteArray& path) {
+  struct stat info {};
+  if (::stat(path.constData(), &info) != 0) {
+    return false;
+  }
+  return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+         (::faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) != 0 && errno == EACCES);
+}
+
+// QLockFile says only that its file could not be made, not why; making it once more the same way
+// tells: a full disk, most often, where the file is made but its first byte is refused.
+std::string WhyLockNotMade(const QByteArray& lock) {
+  const int fd = ::open(lock.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                        S_IRUSR | S_IWUSR);
+  int error = fd < 0 ? errno : 0;
+  if (fd >= 0) {
+    if (::write(fd, "\n", 1) != 1) {
+      error = errno;
+    }
+    ::close(fd);
+    ::unlink(lock.constData());
+  }
+  switch (error) {
+    case 0:
+      return "its lock file cannot be made";
+    case EEXIST:
+      return "another copy of the game kept it locked";
+    case EACCES:
+      return "no permission to make its lock file";
+    default:
+      return Reason(error);
+  }
+}
+
+// A lock, or QLockFile's file for taking one over, that another user left, and that this user may
+// not open to take over, is never taken: it is told as what it is, not as a copy holding it.
+std::string WhyLockHeld(const QString& lock) {
+  for (const QString& path : {lock, lock + QStringLiteral(".rmlock")}) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::lstat(name.constData(), &info) == 0 && info.st_uid != ::geteuid() &&
+        ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0) {
+      return "its lock file " + Utf8(path) + " belongs to another user, so this copy of the " +
+             "game may not take it over";
+    }
+  }
+  return "another copy of the game kept it locked";
 }
 
 // Closes on every way out; a read-only descriptor has nothing to lose at its close.
@@ -147,8 +204,8 @@ std::string QtTableFile::Name() const {
   return Utf8(path_);
 }
 
-QString QtTableFile::WritingPath() const {
-  const QFileInfo info(path_);
+QString QtTableFile::WritingPath(const QString& target) {
+  const QFileInfo info(target);
   return info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".saving");
 }
 
@@ -160,20 +217,28 @@ TableFile::Outcome QtTableFile::MakeFolder() const {
   // Only the game's own folder is kept private; the folders above it are the desktop's.
   const QString above = QFileInfo(folder).absolutePath();
   // Another copy of the game may make it at the same moment: a folder that is there is enough.
-  if (!QDir().mkpath(above) ||
-      (!QDir().mkdir(folder, kOwnerOnlyFolder) && !QFileInfo(folder).isDir())) {
-    return {false, "cannot make the folder " + Utf8(folder)};
+  if (!QDir().mkpath(above)) {
+    return {false, "cannot make the folder " + Utf8(above)};
+  }
+  if (::mkdir(QFile::encodeName(folder).constData(), S_IRWXU) != 0) {
+    const int error = errno;
+    if (!QFileInfo(folder).isDir()) {
+      return {false, "cannot make the folder " + Utf8(folder) + ": " + Reason(error)};
+    }
   }
   return {true, {}};
 }
 
 // QLockFile reads a lock file it finds to learn whether its maker still runs, and a read from a
-// named pipe waits for ever.
+// named pipe waits for ever; a link, a folder, or a folder where it makes its file for taking an
+// abandoned lock over, it can never take, and would report as a copy holding the lock.
 TableFile::Outcome QtTableFile::CheckLockPath() const {
-  const QString path = path_ + QStringLiteral(".lock");
-  struct stat info {};
-  if (::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
-    return {false, "its lock file " + Utf8(path) + " " + WhatItIs(info.st_mode)};
+  const QString lock = lock_.fileName();
+  for (const QString& path : {lock, lock + QStringLiteral(".rmlock")}) {
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+      return {false, "its lock file " + Utf8(path) + " " + WhatItIs(path, info.st_mode)};
+    }
   }
   return {true, {}};
 }
@@ -187,10 +252,13 @@ TableFile::Outcome QtTableFile::Lock(bool makeFolder) {
   if (Outcome checked = CheckLockPath(); !checked.done) {
     return checked;
   }
-  const QDeadlineTimer deadline(lock_.staleLockTimeAsDuration() + kLockWaitBeyondAbandoned);
+  const QDeadlineTimer deadline(kLockWait);
   while (!lock_.tryLock()) {
-    if (lock_.error() != QLockFile::LockFailedError || deadline.hasExpired()) {
-      return {false, LockProblem(lock_.error())};
+    if (lock_.error() != QLockFile::LockFailedError) {
+      return {false, WhyLockNotMade(QFile::encodeName(lock_.fileName()))};
+    }
+    if (deadline.hasExpired()) {
+      return {false, WhyLockHeld(lock_.fileName())};
     }
     QThread::msleep(kLockRetryMs);
   }
@@ -216,7 +284,7 @@ TableFile::Contents QtTableFile::Read(std::size_t maxBytes) {
     return {Found::kUnreadable, {}, Reason(errno)};
   }
   if (!S_ISREG(info.st_mode)) {
-    return {Found::kUnreadable, {}, "it " + WhatItIs(info.st_mode)};
+    return {Found::kUnreadable, {}, "it " + WhatItIs(path_, info.st_mode)};
   }
   std::string bytes;
   while (bytes.size() < maxBytes) {
@@ -238,7 +306,15 @@ TableFile::Contents QtTableFile::Read(std::size_t maxBytes) {
 // then replaces at once. Every write is made under the lock, so whatever is found under that
 // name was left by a copy of the game that died while writing it.
 TableFile::Outcome QtTableFile::Write(const std::string& bytes) {
-  const QByteArray writing = QFile::encodeName(WritingPath());
+  const std::optional<QString> target = Followed(path_);
+  if (!target) {
+    return {false, Reason(ELOOP)};
+  }
+  const QByteArray table = QFile::encodeName(*target);
+  if (ReadOnly(table)) {
+    return {false, "the file is read-only, and is left as it is"};
+  }
+  const QByteArray writing = QFile::encodeName(WritingPath(*target));
   if (::unlink(writing.constData()) != 0 && errno != ENOENT) {
     return {false, Reason(errno)};
   }
@@ -248,23 +324,27 @@ TableFile::Outcome QtTableFile::Write(const std::string& bytes) {
     return {false, Reason(errno)};
   }
   std::string failed = WriteWhole(fd, bytes);
-  if (failed.empty() && ::rename(writing.constData(), QFile::encodeName(path_).constData()) != 0) {
+  if (failed.empty() && ::rename(writing.constData(), table.constData()) != 0) {
     failed = Reason(errno);
   }
   if (!failed.empty()) {
     ::unlink(writing.constData());
     return {false, failed};
   }
-  SyncFolder(QFile::encodeName(QFileInfo(path_).absolutePath()));
+  SyncFolder(QFile::encodeName(QFileInfo(*target).absolutePath()));
   return {true, {}};
 }
 
 TableFile::Outcome QtTableFile::MoveAside() {
+  const std::optional<QString> target = Followed(path_);
+  if (!target) {
+    return {false, Reason(ELOOP)};
+  }
   const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-  const QString aside = path_ + QStringLiteral(".bad-") + stamp;
+  const QString aside = *target + QStringLiteral(".bad-") + stamp;
   for (int n = 1; n <= kMaxAsideNames; ++n) {
     const QString name = n == 1 ? aside : aside + QStringLiteral("-%1").arg(n);
-    if (RenameWithoutReplacing(QFile::encodeName(path_), QFile::encodeName(name))) {
+    if (RenameWithoutReplacing(QFile::encodeName(*target), QFile::encodeName(name))) {
       return {true, Utf8(name)};
     }
     if (errno != EEXIST) {

@@ -14,6 +14,8 @@
 // copies of the game from changing it at the same time. Only its owner may read it: the file is
 // made with mode 0600, its folder with mode 0700. Nothing else in the folder is ever touched
 // but the lock's files and one of the store's own exact name: a dot, the file's name, ".saving".
+// A link in the file's place is kept: the file it leads to is written, and moved aside, in its own
+// folder. A read-only file is never replaced.
 
 namespace quibbet {
 
@@ -38,7 +40,8 @@ class QtTableFile final : public TableFile {
  private:
   Outcome MakeFolder() const;
   Outcome CheckLockPath() const;
-  QString WritingPath() const;
+  // The new table's file, beside the file that the table's path leads to.
+  static QString WritingPath(const QString& target);
 
   QString path_;
   QLockFile lock_;

@@ -3,9 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # A full disk keeps the old table and says so: on a real tmpfs of 64 KiB, with a table of about
-# 10 KB and 4 or 8 KiB free, an entry through quibbet-replay --high-scores leaves the file byte
-# for byte as it was, nothing else in the folder, one line on standard error and the notice in
-# the player's message box; with the space back, the next entry is saved. Mounting needs root:
+# 10 KB and no space free (so that the lock's file takes no byte), 4 or 8 KiB free, an entry
+# through quibbet-replay --high-scores leaves the file byte for byte as it was, nothing else in
+# the folder, one line on standard error naming the full disk and the notice in the player's
+# message box; with the space back, the next entry is saved. Mounting needs root:
 # the story skips where that is not allowed, except in CI, where it fails.
 set -euo pipefail
 replay=$1
@@ -34,7 +35,7 @@ cat >"$file" <<TABLE
 TABLE
 cp "$file" "$work/old.json"
 
-for free in 4096 8192; do
+for free in 0 4096 8192; do
   rm -f "$work/disk/filler"
   avail=$(df -B1 --output=avail "$work/disk" | tail -1)
   head -c $((avail - free)) /dev/zero >"$work/disk/filler"

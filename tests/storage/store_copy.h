@@ -4,10 +4,13 @@
 #pragma once
 
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -60,6 +63,21 @@ inline std::filesystem::path ScratchFolder(const std::string& prefix) {
     throw std::runtime_error("cannot make " + name);
   }
   return name;
+}
+
+constexpr uid_t kNobody = 65534;
+
+// Runs body in a child process and returns its exit status; as root, the child runs as nobody,
+// for whom file modes count.
+inline int InChild(const std::function<bool()>& body) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    const bool dropped = ::geteuid() != 0 || (::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
+    ::_exit(dropped && body() ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 inline std::string Slurp(const std::filesystem::path& path) {
