@@ -50,7 +50,7 @@ Survey SurveyScript(const std::string& script) {
   for (std::string line; survey.ticks <= kTickBudget && std::getline(lines, line);) {
     ++survey.lastLine;
     try {
-      const auto command = ParseLine(line);
+      const auto command = ParseLine(line, survey.lastLine);
       if (const auto* tick = command ? std::get_if<TickInput>(&*command) : nullptr) {
         survey.ticks += std::min(tick->count, kTickBudget + 1);
       }
