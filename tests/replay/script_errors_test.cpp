@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                 2,
                 "unknown command '\xEF\xBB\xBF"
                 "dump'"},
-        BadLine{"tick 1000001", 1, "a tick count is at most 1000000, not '1000001'"},
+        BadLine{"tick 10000001", 1, "a tick count is at most 10000000, not '10000001'"},
         BadLine{"type-escaped a\\q", 1,
                 "an escape is \\\\, \\n, \\r, \\t or \\x with two hexadecimal digits, not "
                 "'\\q'"},

@@ -28,9 +28,9 @@ constexpr std::string_view kTypeWord = "type";
 constexpr std::string_view kRowWord = "row";
 constexpr std::size_t kAnyNumber = std::numeric_limits<std::size_t>::max();
 constexpr std::int64_t kSeedLimit = std::int64_t{1} << 31;
-// About four and a half hours of play, and a few seconds of the driver's time: a script can ask
-// for more only in more lines, so a short script never runs for hours.
-constexpr std::int64_t kMostTicks = 1'000'000;
+// About 44 hours of play, and under a second of the driver's time (a tick takes well under a
+// microsecond): a script asks for more only in more lines, so a short one never runs for hours.
+constexpr std::int64_t kMostTicks = 10'000'000;
 
 Command ParseClick(Arguments args) {
   const auto control = ControlNamed(args[0]);
