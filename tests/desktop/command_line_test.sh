@@ -16,8 +16,8 @@ fail() {
   echo "FAIL: $*" >&2
   failed=1
 }
-# Prints the status and the number of lines on standard error; keeps both outputs outside the
-# folder. run_with takes the display variables first, up to "--".
+# Prints the status and the number of lines on standard error; keeps both outputs in
+# $outputs. run_with takes the display variables first, up to "--".
 run_with() {
   local variables=()
   while [ "$1" != -- ]; do
@@ -33,6 +33,8 @@ run() {
   run_with -- "$@"
 }
 outputs=$(mktemp -d) && cd "$outputs" || exit 1
+export XDG_RUNTIME_DIR=$outputs/runtime XDG_DATA_HOME=$outputs/data XDG_CONFIG_HOME=$outputs/config
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 [ "$(run --help)" = "0 0" ] && grep -q -- "--version" out && grep -q -- "--record" out &&
   grep -q -- "--overwrite" out ||
@@ -44,8 +46,6 @@ for wrong in --frobnicate -x extra; do
 done
 [ "$(run)" = "1 1" ] || fail "no display: $(cat err)"
 
-export XDG_RUNTIME_DIR=$outputs/runtime XDG_DATA_HOME=$outputs/data XDG_CONFIG_HOME=$outputs/config
-mkdir -m 700 "$XDG_RUNTIME_DIR"
 # Each case: the display variables of a display that does not answer.
 silent_displays=(
   "DISPLAY=:98"
