@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QStyleFactory>
-#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -18,6 +17,7 @@
 #include "desktop/baked_picture.h"
 #include "desktop/command_line.h"
 #include "desktop/controller.h"
+#include "desktop/display_check.h"
 #include "desktop/font_config_warm_up.h"
 #include "desktop/qt_message_box.h"
 #include "record/recorder.h"
@@ -27,13 +27,6 @@
 #include "storage/qt_table_file.h"
 
 namespace {
-
-// Without a display Qt would abort with a message about platform plugins; say what to do.
-bool HasDisplay() {
-  return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
 
 // Window managers scale the icon from these two sizes. Every window sends each size to the
 // display as it opens, and the 256-pixel drawing alone would add a tenth to the start-up.
@@ -63,11 +56,23 @@ int main(int argc, char** argv) {
   if (commandLine.exit_status) {
     return *commandLine.exit_status;
   }
-  if (!HasDisplay()) {
-    std::fputs("quibbet: no display found; run it under a desktop session or with xvfb-run\n",
-               stderr);
-    return 1;
+  quibbet::FontConfigWarmUp fontConfig;
+  // A screen at 125 % or 150 % gets exactly that scale, not one rounded to a whole number: the
+  // shapes are painted from twips and land on device pixels at any factor.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+      Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+  // The display first: a game that cannot show itself stops before it has touched any file.
+  std::optional<QApplication> app;
+  {
+    const quibbet::DisplayCheck displayCheck;
+    app.emplace(argc, argv);
   }
+  // Ties the windows to the installed menu entry, whose icon the desktop then shows for them.
+  QGuiApplication::setDesktopFileName(QStringLiteral(QUIBBET_APP_ID));
+  // The windows' designed colours show on their buttons the same way on every desktop.
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setWindowIcon(GameIcon());
+
   // Checked before any window opens, so a recording that cannot be made stops the game at once.
   std::optional<quibbet::record::RecordingFiles> recordingFiles;
   if (commandLine.record_file) {
@@ -79,17 +84,6 @@ int main(int argc, char** argv) {
     }
     recordingFiles.emplace(std::move(std::get<quibbet::record::RecordingFiles>(opened)));
   }
-  quibbet::FontConfigWarmUp fontConfig;
-  // A screen at 125 % or 150 % gets exactly that scale, not one rounded to a whole number: the
-  // shapes are painted from twips and land on device pixels at any factor.
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-      Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-  QApplication app(argc, argv);
-  // Ties the windows to the installed menu entry, whose icon the desktop then shows for them.
-  QGuiApplication::setDesktopFileName(QStringLiteral(QUIBBET_APP_ID));
-  // The windows' designed colours show on their buttons the same way on every desktop.
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  QApplication::setWindowIcon(GameIcon());
 
   quibbet::FixedSeedRandom random;
   quibbet::QtMessageBox box;
@@ -108,7 +102,7 @@ int main(int argc, char** argv) {
   if (recording) {
     recording->recorder.Attach(controller.shell());
   }
-  QObject::connect(&controller, &quibbet::Controller::finished, &app, &QApplication::quit,
+  QObject::connect(&controller, &quibbet::Controller::finished, &*app, &QApplication::quit,
                    Qt::QueuedConnection);
   controller.Start();
   fontConfig.Wait();

@@ -4,10 +4,13 @@
 #include "record/recorder.h"
 
 #include <chrono>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "common/decimal_conversion.h"
 #include "game/pace.h"
+#include "record/escaped_text.h"
 #include "record/state_json.h"
 #include "scores/high_score_rows.h"
 #include "shell/window_names.h"
@@ -15,6 +18,17 @@
 namespace quibbet::record {
 
 namespace {
+
+// A command that ends in a text, which may hold anything a player can type or a table can store:
+// with the escapes when a line break would end the line early or a control character would
+// reach the terminal of whoever reads the script.
+std::string EndingInText(std::string_view word, const std::string& arguments,
+                         std::string_view text) {
+  if (NeedsEscapes(text)) {
+    return std::string(word) + "-escaped " + arguments + Escaped(text);
+  }
+  return std::string(word) + ' ' + arguments + std::string(text);
+}
 
 struct InputLine {
   std::string& out;
@@ -24,22 +38,12 @@ struct InputLine {
     out += "move " + ShortestText(in.x) + ' ' + ShortestText(in.y);
   }
   void operator()(const KeyInput& in) { out += "key " + std::to_string(in.code); }
-  void operator()(const TextInput& in) { out += "type " + in.text; }
+  void operator()(const TextInput& in) { out += EndingInText("type", "", in.text); }
   void operator()(const TickInput& in) { out += "tick " + std::to_string(in.count); }
 };
 
 // A killed game loses at most this many ticks, a second of play, with no line between them.
 constexpr std::int64_t kTicksPerLine = std::chrono::seconds(1) / kTickStep;
-
-// A script line ends at a line break, so a name holding one cannot be written as it stands.
-bool FitsOnALine(const std::string& name) {
-  return name.find_first_of("\r\n") == std::string::npos;
-}
-
-bool FitsOnALine(const Input& input) {
-  const auto* text = std::get_if<TextInput>(&input);
-  return text == nullptr || FitsOnALine(text->text);
-}
 
 }  // namespace
 
@@ -131,11 +135,6 @@ void Recorder::Took(const Input& input) {
     }
   } else {
     WriteTicks();
-    if (!FitsOnALine(input)) {
-      Flush();
-      Stop("a name holds a line break");
-      return;
-    }
     WriteInput(input);
   }
   if (dumpDue_) {
@@ -148,10 +147,6 @@ void Recorder::Took(const Input& input) {
 void Recorder::QueueRows(const HighScoreRows& rows) {
   for (int row = 0; row < kTableRows; ++row) {
     const HighScoreRow& entry = rows[static_cast<std::size_t>(row)];
-    if (!FitsOnALine(entry.name)) {
-      Stop("a name holds a line break");
-      return;
-    }
     if (entry != scriptRows_[static_cast<std::size_t>(row)]) {
       rows_.push_back({row, entry});
     }
@@ -162,7 +157,8 @@ void Recorder::QueueRows(const HighScoreRows& rows) {
 // The table rows, draws and answers the next command uses, queued just before it.
 void Recorder::WriteQueued() {
   for (const auto& [row, entry] : std::exchange(rows_, {})) {
-    lines_ += "row " + std::to_string(row + 1) + ' ' + entry.score + ' ' + entry.name + '\n';
+    lines_ +=
+        EndingInText("row", std::to_string(row + 1) + ' ' + entry.score + ' ', entry.name) + '\n';
   }
   if (!draws_.empty()) {
     lines_ += "rand";

@@ -33,11 +33,12 @@ struct Opened {
   std::string refusal;
 };
 
-// A device or FIFO is turned away before it is opened at all, and again after, should the path
-// have changed in between.
+// A device, FIFO or folder is turned away before it is opened at all, and again after, should the
+// path have changed in between. It is told as what it is even without overwrite, which could
+// not make it one to record to.
 Opened Open(const std::string& path, bool overwrite) {
   struct stat status {};
-  if (overwrite && ::stat(path.c_str(), &status) == 0 && !IsRegular(status)) {
+  if (::stat(path.c_str(), &status) == 0 && !IsRegular(status)) {
     return {std::nullopt, NotRegular(path)};
   }
   const int fd = ::open(path.c_str(), kOpenFlags | (overwrite ? 0 : O_EXCL), kNewFileMode);

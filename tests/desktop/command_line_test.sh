@@ -3,7 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The program's command line, with no display to be found: --help and --version answer and
-# exit 0, and anything the game does not take is refused in one line with status 2. A recording
+# exit 0, and anything the game does not take is refused in one line with status 2. A display
+# that does not answer, X11 or Wayland, stops the game in one line with status 1, and a
+# recording asked for then leaves no file behind. A recording
 # that would replace a file, or write into something that is not a regular file, is refused the
 # same way before any window opens, and leaves every file as it was.
 set -uo pipefail
@@ -14,12 +16,25 @@ fail() {
   echo "FAIL: $*" >&2
   failed=1
 }
-# Prints the status and the number of lines on standard error; keeps both outputs in files.
-run() {
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >out 2>err
-  echo "$? $(wc -l <err)"
+# Prints the status and the number of lines on standard error; keeps both outputs in
+# $outputs. run_with takes the display variables first, up to "--".
+run_with() {
+  local variables=()
+  while [ "$1" != -- ]; do
+    variables+=("$1")
+    shift
+  done
+  shift
+  timeout 10 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${variables[@]}" \
+    "$program" "$@" >"$outputs/out" 2>"$outputs/err"
+  echo "$? $(wc -l <"$outputs/err")"
 }
-cd "$(mktemp -d)" || exit 1
+run() {
+  run_with -- "$@"
+}
+outputs=$(mktemp -d) && cd "$outputs" || exit 1
+export XDG_RUNTIME_DIR=$outputs/runtime XDG_DATA_HOME=$outputs/data XDG_CONFIG_HOME=$outputs/config
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 [ "$(run --help)" = "0 0" ] && grep -q -- "--version" out && grep -q -- "--record" out &&
   grep -q -- "--overwrite" out ||
@@ -31,11 +46,26 @@ for wrong in --frobnicate -x extra; do
 done
 [ "$(run)" = "1 1" ] || fail "no display: $(cat err)"
 
+# Each case: the display variables of a display that does not answer.
+silent_displays=(
+  "DISPLAY=:98"
+  "QT_QPA_PLATFORM=xcb"
+  "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=nowhere"
+)
+quiet=$(mktemp -d) && cd "$quiet" || exit 1
+for display in "${silent_displays[@]}"; do
+  # shellcheck disable=SC2086
+  [ "$(run_with $display -- --record silent.txt)" = "1 1" ] &&
+    grep -q "the display cannot be opened" "$outputs/err" || fail "$display: $(cat "$outputs/err")"
+  [ -z "$(ls -A)" ] || fail "$display left $(ls -A)"
+done
+cd "$outputs" && rm -rf "$quiet"
+
 # Each case: what is in the folder beforehand, the arguments, and what the refusal names.
 refusals=(
   "echo old >rec.txt|--record rec.txt|rec.txt already exists"
   "echo old >rec.txt.jsonl|--record rec.txt|rec.txt.jsonl already exists"
-  "mkfifo rec.txt|--record rec.txt|rec.txt already exists"
+  "mkfifo rec.txt|--record rec.txt|rec.txt: not a regular file"
   "mkfifo rec.txt|--record rec.txt --overwrite|rec.txt: not a regular file"
   "echo old >rec.txt; mkfifo rec.txt.jsonl|--record rec.txt --overwrite|rec.txt.jsonl: not a regular file"
   "mkdir rec.txt|--record rec.txt --overwrite|rec.txt: not a regular file"

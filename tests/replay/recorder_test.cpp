@@ -146,6 +146,44 @@ TEST(Recorder, AKilledGameLeavesAScriptUpToItsLastSecond) {
   EXPECT_GT(replayed.dumps[0]["game"]["tickcount"], 200 - 63);
 }
 
+// A stored table with a line break in a name, as the table's reader takes it.
+class TableWithLineBreaks final : public HighScoreStore {
+ public:
+  HighScoreRows Load() override {
+    HighScoreRows rows = DefaultHighScoreRows();
+    rows[0] = {"two\nlines", "900"};
+    rows[1] = {"tab\there\\", "800"};
+    return rows;
+  }
+  HighScoreRows Submit(const HighScoreRows& shown, const Submission& submit) override {
+    HighScoreRows rows = shown;
+    submit(rows);
+    return rows;
+  }
+};
+
+TEST(Recorder, NamesWithControlCharactersGoOnRecordEscaped) {
+  Lines script;
+  TableWithLineBreaks disk;
+  RecordedSession session(script, disk);
+  session.shell.Click(Control::kCmdplay);
+  session.PlayARound();
+  session.shell.TypeName("pasted\r\nname \x1b[2J\u0085");
+  session.shell.Click(Control::kCmdsubmit);
+  session.shell.Close(Window::kForm1);
+  session.recorder.Finish();
+  EXPECT_EQ(session.err.str(), "");
+
+  const ScriptResult replayed = RunScript(script.text);
+  EXPECT_EQ(replayed.exitCode, 0) << replayed.err;
+  EXPECT_EQ(replayed.out, session.states.text);
+  EXPECT_NE(script.text.find("\nrow-escaped 1 900 two\\nlines\n"), std::string::npos);
+  EXPECT_NE(script.text.find("\nrow-escaped 2 800 tab\\there\\\\\n"), std::string::npos);
+  EXPECT_NE(script.text.find("\ntype-escaped pasted\\r\\nname \\x1b[2J\\xc2\\x85\n"),
+            std::string::npos);
+  EXPECT_EQ(script.text.find('\x1b'), std::string::npos);
+}
+
 TEST(Recorder, AFullDiskStopsTheRecordingAndNotTheGame) {
   Lines script;
   script.room = 1000;

@@ -67,7 +67,25 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{std::string(100'000, 'x'), 1,
                 "unknown command '" + std::string(80, 'x') + "...' (100000 bytes)"},
         BadLine{"click " + std::string(79, 'b') + "\u00e9" + std::string(20, 'b'), 1,
-                "unknown button '" + std::string(79, 'b') + "...' (101 bytes)"}));
+                "unknown button '" + std::string(79, 'b') + "...' (101 bytes)"},
+        // A script attached to a bug report must not write controls to the reader's terminal.
+        BadLine{"click \x1b]2;owned\x07\xc2\x9b\xff", 1,
+                "unknown button '\\x1b]2;owned\\x07\\xc2\\x9b\\xff'"},
+        BadLine{"dump\n\xEF\xBB\xBF"
+                "dump",
+                2,
+                "unknown command '\xEF\xBB\xBF"
+                "dump'"},
+        BadLine{"tick 10000001", 1, "a tick count is at most 10000000, not '10000001'"},
+        BadLine{"type-escaped a\\q", 1,
+                "an escape is \\\\, \\n, \\r, \\t or \\x with two hexadecimal digits, not "
+                "'\\q'"},
+        BadLine{"row-escaped 1 5 a\\x4", 1,
+                "an escape is \\\\, \\n, \\r, \\t or \\x with two hexadecimal digits, not "
+                "'\\x4'"},
+        BadLine{"type-escaped \\xff", 1, "the text to type is not UTF-8"},
+        BadLine{"row-escaped 1", 1, "row-escaped takes a row number, a score and a name"},
+        BadLine{"type-escapedx", 1, "unknown command 'type-escapedx'"}));
 
 INSTANTIATE_TEST_SUITE_P(
     ImpossibleEvents, ScriptErrors,
@@ -96,6 +114,15 @@ TEST(ScriptErrors, BlankLinesCommentsAndCrLfEndingsAreNoErrors) {
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(result.dumps.size(), 1u);
+}
+
+TEST(ScriptErrors, EscapedTextsAndAByteOrderMarkOnTheFirstLineAreNoErrors) {
+  const ScriptResult result = RunScript("\xEF\xBB\xBFrow-escaped 1 125 two\\nlines\\\\\n" +
+                                        kLoseFirstRound + "type-escaped \\x41\\tb\\r\ndump\n");
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  ASSERT_EQ(result.dumps.size(), 1u);
+  EXPECT_EQ(result.dumps[0]["game"]["table"][0]["name"], "two\nlines\\");
+  EXPECT_EQ(result.dumps[0]["game"]["txtname"]["text"], "A\tb\r");
 }
 
 TEST(ScriptErrors, DumpStillWorksAfterTheProgramHasEnded) {

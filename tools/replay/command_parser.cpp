@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "record/escaped_text.h"
 #include "replay/number_word.h"
 #include "replay/script_error.h"
 #include "scores/high_score_table.h"
@@ -27,6 +28,9 @@ constexpr std::string_view kTypeWord = "type";
 constexpr std::string_view kRowWord = "row";
 constexpr std::size_t kAnyNumber = std::numeric_limits<std::size_t>::max();
 constexpr std::int64_t kSeedLimit = std::int64_t{1} << 31;
+// About 44 hours of play, and under a second of the driver's time (a tick takes well under a
+// microsecond): a script asks for more only in more lines, so a short one never runs for hours.
+constexpr std::int64_t kMostTicks = 10'000'000;
 
 Command ParseClick(Arguments args) {
   const auto control = ControlNamed(args[0]);
@@ -59,6 +63,10 @@ Command ParseTick(Arguments args) {
   const std::int64_t count = args.empty() ? 1 : ParseNumberWord<std::int64_t>(args[0]);
   if (count < 1) {
     throw ScriptError("a tick count is at least 1, not " + Quoted(args[0]));
+  }
+  if (count > kMostTicks) {
+    throw ScriptError("a tick count is at most " + std::to_string(kMostTicks) + ", not " +
+                      Quoted(args[0]));
   }
   return TickInput{count};
 }
@@ -178,30 +186,64 @@ bool IsUtf8(const std::string& text) {
   }
 }
 
-// The text is the rest of the line as it stands, spaces included; "type" alone empties the box.
-std::optional<Command> ParseType(std::string_view line) {
-  if (!line.starts_with(kTypeWord)) {
+// The words whose last argument is the rest of the line, spaces included, with the escapes of
+// record/escaped_text.h or as it stands.
+struct TextCommand {
+  std::string_view rest;  // everything after the word and its space, possibly empty
+  bool escaped = false;
+};
+
+std::optional<TextCommand> TextCommandOf(std::string_view line, std::string_view word) {
+  constexpr std::string_view kEscaped = "-escaped";
+  if (!line.starts_with(word)) {
     return std::nullopt;
   }
-  const std::string_view rest = line.substr(kTypeWord.size());
+  std::string_view rest = line.substr(word.size());
+  const bool escaped = rest.starts_with(kEscaped);
+  if (escaped) {
+    rest.remove_prefix(kEscaped.size());
+  }
   if (!rest.empty() && rest.front() != ' ') {
     return std::nullopt;
   }
-  std::string text(rest.empty() ? rest : rest.substr(1));
-  if (!IsUtf8(text)) {
-    throw ScriptError("the text to type is not UTF-8");
+  return TextCommand{rest.empty() ? rest : rest.substr(1), escaped};
+}
+
+// The text a text argument stands for; what is not UTF-8 is refused as `what`.
+std::string TextOf(std::string_view written, bool escaped, std::string_view what) {
+  std::string text(written);
+  if (escaped) {
+    const record::Unescaping unescaping = record::Unescape(written);
+    if (!unescaping.text) {
+      throw ScriptError(
+          "an escape is \\\\, \\n, \\r, \\t or \\x with two hexadecimal digits, not " +
+          Quoted(written.substr(unescaping.badEscape, 4)));
+    }
+    text = *unescaping.text;
   }
-  return TextInput{std::move(text)};
+  if (!IsUtf8(text)) {
+    throw ScriptError(std::string(what) + " is not UTF-8");
+  }
+  return text;
+}
+
+// "type" alone empties the box.
+std::optional<Command> ParseType(std::string_view line) {
+  const auto type = TextCommandOf(line, kTypeWord);
+  if (!type) {
+    return std::nullopt;
+  }
+  return TextInput{TextOf(type->rest, type->escaped, "the text to type")};
 }
 
 // The name is the rest of the line after the score, spaces included, and may be empty. The
 // score stays text: the program judges it as it judges a stored table.
 std::optional<Command> ParseRow(std::string_view line) {
-  if (!line.starts_with(kRowWord) ||
-      (line.size() > kRowWord.size() && line[kRowWord.size()] != ' ')) {
+  const auto row = TextCommandOf(line, kRowWord);
+  if (!row) {
     return std::nullopt;
   }
-  const std::string_view rest = line.substr(std::min(line.size(), kRowWord.size() + 1));
+  const std::string_view rest = row->rest;
   const std::size_t scoreStart = rest.find(' ');
   const std::size_t nameStart =
       scoreStart == std::string_view::npos ? scoreStart : rest.find(' ', scoreStart + 1);
@@ -210,17 +252,16 @@ std::optional<Command> ParseRow(std::string_view line) {
                                      ? ""
                                      : rest.substr(scoreStart + 1, nameStart - scoreStart - 1);
   if (rowWord.empty() || score.empty()) {
-    throw ScriptError("row takes a row number, a score and a name");
+    throw ScriptError(std::string(line.substr(0, line.find(' '))) +
+                      " takes a row number, a score and a name");
   }
-  const int row = ParseNumberWord<int>(rowWord);
-  if (row < 1 || row > kTableRows) {
+  const int number = ParseNumberWord<int>(rowWord);
+  if (number < 1 || number > kTableRows) {
     throw ScriptError("a row is 1 to 5, not " + Quoted(rowWord));
   }
-  std::string name(nameStart == std::string_view::npos ? "" : rest.substr(nameStart + 1));
-  if (!IsUtf8(name)) {
-    throw ScriptError("the name of a row is not UTF-8");
-  }
-  return Row{row - 1, std::string(score), std::move(name)};
+  const std::string_view name =
+      nameStart == std::string_view::npos ? "" : rest.substr(nameStart + 1);
+  return Row{number - 1, std::string(score), TextOf(name, row->escaped, "the name of a row")};
 }
 
 bool IsBlankOrComment(std::string_view line) {
@@ -230,8 +271,12 @@ bool IsBlankOrComment(std::string_view line) {
 
 }  // namespace
 
-std::optional<Command> ParseLine(std::string_view line) {
-  // Scripts written on Windows end their lines in CR LF.
+std::optional<Command> ParseLine(std::string_view line, long number) {
+  // Editors on Windows start a UTF-8 file with a byte-order mark, and end its lines in CR LF.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (number == 1 && line.starts_with(kByteOrderMark)) {
+    line.remove_prefix(kByteOrderMark.size());
+  }
   if (line.ends_with('\r')) {
     line.remove_suffix(1);
   }

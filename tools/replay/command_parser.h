@@ -10,8 +10,8 @@
 
 namespace quibbet::replay {
 
-// One line of a script, without its line break: nothing for a blank line or a comment,
+// Line number (from 1) of a script, without its line break: nothing for a blank line or a comment,
 // otherwise its command. Throws ScriptError for a line that is not a well-formed command.
-std::optional<Command> ParseLine(std::string_view line);
+std::optional<Command> ParseLine(std::string_view line, long number);
 
 }  // namespace quibbet::replay

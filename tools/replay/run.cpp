@@ -28,7 +28,7 @@ int Run(std::istream& script, std::ostream& out, std::ostream& err, HighScoreSto
   std::string line;
   for (long number = 1; std::getline(script, line); ++number) {
     try {
-      if (const auto command = ParseLine(line)) {
+      if (const auto command = ParseLine(line, number)) {
         replay.Execute(*command);
       }
     } catch (const ScriptError& error) {

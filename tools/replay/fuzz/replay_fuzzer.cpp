@@ -28,10 +28,10 @@ using quibbet::TickInput;
 using quibbet::replay::ParseLine;
 using quibbet::replay::ScriptError;
 
-// "tick N" has no upper bound, and a round runs for ever while the square hides from the blocks,
-// so an input that asks for more ticks than this is skipped rather than run. The budget still
-// lets a script play past the 16-bit tick counter (32,767), and the longest run takes about
-// 50 ms under the sanitizers. The driver itself has no such limit.
+// "tick N" takes up to ten million ticks a line, and a round runs for ever while the square hides
+// from the blocks, so an input that asks for more ticks than this is skipped rather than run. The
+// budget still lets a script play past the 16-bit tick counter (32,767), and the longest run
+// takes about 50 ms under the sanitizers.
 constexpr std::int64_t kTickBudget = 40'000;
 
 constexpr int kScriptFailed = 2;
@@ -50,7 +50,7 @@ Survey SurveyScript(const std::string& script) {
   for (std::string line; survey.ticks <= kTickBudget && std::getline(lines, line);) {
     ++survey.lastLine;
     try {
-      const auto command = ParseLine(line);
+      const auto command = ParseLine(line, survey.lastLine);
       if (const auto* tick = command ? std::get_if<TickInput>(&*command) : nullptr) {
         survey.ticks += std::min(tick->count, kTickBudget + 1);
       }
