@@ -17,6 +17,7 @@ src/storage   common scores
 src/shell     common scores game
 src/record    common scores game shell
 src/frontend  common scores game shell
+tools/sound   common scores game shell frontend
 tools/replay  common scores game shell storage record
 src/desktop   common scores game shell storage record frontend
 web           common scores game shell frontend

@@ -10,6 +10,7 @@ import createQuibbet from "./quibbet-web.mjs";
 import { showMessageBox } from "./message_box.js";
 import { WindowView } from "./window_view.js";
 import { readControl, readWindow } from "./description.js";
+import { listenForGesture, playCue, silence } from "./sound.js";
 
 const WINDOWS = ["Form1", "Form2", "frmhelp"];
 const TITLE_BAND = "menu-title.png";
@@ -135,12 +136,35 @@ function sync() {
     }
     if (changed & 3 && !view.root.hidden) view.applyFocus(game._quibbet_window_field(w, 3));
   }
+  const sound = game._quibbet_sound();
+  if (sound & 1) showSoundNotice(game.UTF8ToString(game._quibbet_sound_notice()));
+  document.body.dataset.sound = sound & 2 ? "on" : "off";
   if (activate) {
     const active = game._quibbet_active();
     for (const [w, view] of views) view.setActive(w === active);
   }
   syncing = false;
   schedule();
+}
+
+// "Sound off" or "Sound on" for a moment, over the windows; no control, so it takes no input.
+/** @type {HTMLElement | null} */
+let soundNotice = null;
+let soundNoticeTimer = 0;
+/** @param {string} text */
+function showSoundNotice(text) {
+  if (!soundNotice) {
+    soundNotice = document.createElement("div");
+    soundNotice.className = "sound-notice";
+    soundNotice.setAttribute("role", "status");
+    document.body.append(soundNotice);
+  }
+  soundNotice.textContent = text;
+  soundNotice.hidden = false;
+  clearTimeout(soundNoticeTimer);
+  soundNoticeTimer = window.setTimeout(() => {
+    if (soundNotice) soundNotice.hidden = true;
+  }, 1200);
 }
 
 function schedule() {
@@ -175,6 +199,8 @@ export async function play(compiled) {
       showMessageBox: (text, title, style) => {
         asked = showMessageBox(text, title, style);
       },
+      playCue,
+      silence,
       instantiateWasm: (imports, receive) => {
         WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module), failed);
         return {};
@@ -187,6 +213,7 @@ export async function play(compiled) {
     deliver(() => game._quibbet_out_of_sight(document.hidden ? 1 : 0)),
   );
 
+  listenForGesture(() => game);
   game._quibbet_start();
   sync();
   // The first frame with the menu on it, for the start-up benchmark.

@@ -29,9 +29,17 @@ export interface QuibbetModule {
   _quibbet_field(window: number, index: number, field: number): number;
   _quibbet_text(window: number, index: number, which: number): number;
   _quibbet_notice(line: number): number;
+  _quibbet_sound(): number;
+  _quibbet_sound_notice(): number;
+  _quibbet_effect(cue: number): number;
+  _quibbet_effect_length(): number;
+  _quibbet_effect_rate(): number;
+  HEAP16: Int16Array;
 }
 export interface QuibbetOptions {
   showMessageBox(text: string, title: string, style: number): void;
+  playCue(cue: number): void;
+  silence(): void;
   /** Instantiates the module with Emscripten's imports, then hands the instance back. */
   instantiateWasm(
     imports: WebAssembly.Imports,

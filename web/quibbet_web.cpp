@@ -14,10 +14,13 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "common/random_source.h"
 #include "frontend/session.h"
+#include "frontend/sound_synth.h"
 #include "local_storage_file.h"
+#include "page_sound.h"
 #include "scores/file_store.h"
 
 namespace quibbet {
@@ -68,8 +71,14 @@ struct Game {
   FileStore highScores{tableFile,
                        [](const std::string& line) { emscripten_console_warn(line.c_str()); }, box};
   PageClock clock;
+  PageSoundPlayer player;
+  PageSoundSetting soundSetting;
+  Sound sound{player, soundSetting};
   Session session{random, box, highScores, clock};
   Changes changes;
+  std::vector<std::int16_t> effect;  // the last effect drawn for the page
+
+  Game() { session.AttachSound(sound); }
 };
 
 Game& TheGame() {
@@ -327,6 +336,34 @@ EMSCRIPTEN_KEEPALIVE const char* quibbet_text(int window, int index, int which) 
     return "";
   }
   return which == 0 ? c->name.c_str() : c->text.c_str();
+}
+
+// Whether a window's change includes M turning sound off or on (1), and whether sound is on (2).
+EMSCRIPTEN_KEEPALIVE int quibbet_sound() {
+  const quibbet::Game& game = TheGame();
+  return (game.changes.sound ? 1 : 0) | (game.sound.on() ? 2 : 0);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* quibbet_sound_notice() {
+  return TheGame().sound.Notice().data();
+}
+
+// Draws a cue's effect into the module's memory: returns where its 16-bit samples start, and
+// quibbet_effect_length how many there are. The page makes its sound buffers from them once.
+EMSCRIPTEN_KEEPALIVE const std::int16_t* quibbet_effect(int cue) {
+  quibbet::Game& game = TheGame();
+  game.effect = cue >= 0 && cue < static_cast<int>(quibbet::kAllCues.size())
+                    ? quibbet::RenderEffect(static_cast<quibbet::Cue>(cue))
+                    : std::vector<std::int16_t>{};
+  return game.effect.data();
+}
+
+EMSCRIPTEN_KEEPALIVE int quibbet_effect_length() {
+  return static_cast<int>(TheGame().effect.size());
+}
+
+EMSCRIPTEN_KEEPALIVE int quibbet_effect_rate() {
+  return quibbet::kEffectRate;
 }
 
 // The paused notice's heading (0) and hint (1).

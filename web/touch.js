@@ -5,7 +5,8 @@
 // the moment it touches to the moment it lifts: its touch and its movements reach the window as
 // pointer movements, through the same handler and so the same rule. Where the main pointer is a
 // finger, a bar of large buttons beside the window stands in for the keys a round needs, the
-// spacebar (Freeze) and P (Pause), sent to the game window as those keys.
+// spacebar (Freeze), P (Pause) and M (Sound, pressed while sound is on), sent to the game window as
+// those keys.
 
 import { watchWindows } from "./window_watch.js";
 
@@ -13,6 +14,7 @@ const GAME = "Form1";
 const KEYS = [
   { caption: "Freeze", key: " ", code: "Space", keyCode: 32 },
   { caption: "Pause", key: "p", code: "KeyP", keyCode: 80 },
+  { caption: "Sound", key: "m", code: "KeyM", keyCode: 77 },
 ];
 
 /** @param {HTMLElement} desktop */
@@ -53,6 +55,12 @@ export function playByTouch(desktop) {
       field.dispatchEvent(new KeyboardEvent("keydown", { ...key, bubbles: true, cancelable: true }));
       field.dispatchEvent(new KeyboardEvent("keyup", { ...key, bubbles: true, cancelable: true }));
     });
+    if (key.code === "KeyM") {
+      // Pressed while sound is on; main.js marks the body with the sound's state.
+      const press = () => button.setAttribute("aria-pressed", String(document.body.dataset.sound !== "off"));
+      new MutationObserver(press).observe(document.body, { attributes: true, attributeFilter: ["data-sound"] });
+      press();
+    }
     bar.append(button);
   }
   document.body.append(bar);

@@ -79,6 +79,11 @@ CommandLine ReadCommandLine(int argc, char** argv) {
       QStringLiteral("Lets --record replace <file> and <file>.jsonl; without it, a recording "
                      "never starts over an existing file."));
   parser.addOption(overwrite);
+  const QCommandLineOption mute(
+      QStringLiteral("mute"),
+      QStringLiteral("Plays without sound this once; M turns sound on and off, and the game "
+                     "keeps the last choice for the next run."));
+  parser.addOption(mute);
   AcceptQtOptions(parser);
 
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -104,10 +109,13 @@ CommandLine ReadCommandLine(int argc, char** argv) {
     Print(stderr, QStringLiteral("quibbet: --overwrite goes with --record <file>\n"));
     return {2, {}};
   }
+  CommandLine read;
   if (parser.isSet(record)) {
-    return {{}, parser.value(record).toStdString(), parser.isSet(overwrite)};
+    read.record_file = parser.value(record).toStdString();
+    read.overwrite = parser.isSet(overwrite);
   }
-  return {};
+  read.mute = parser.isSet(mute);
+  return read;
 }
 
 }  // namespace quibbet

@@ -19,6 +19,8 @@ struct CommandLine {
   std::optional<std::string> record_file;
   // --overwrite: a recording may replace FILE and FILE.jsonl.
   bool overwrite = false;
+  // --mute: no sound for this run, whatever the kept setting says, until the player presses M.
+  bool mute = false;
 };
 
 CommandLine ReadCommandLine(int argc, char** argv);

@@ -72,6 +72,10 @@ void Controller::Sync() {
   if (WindowView* window = changes.activate ? view(*session_.Active()) : nullptr) {
     window->activateWindow();
   }
+  if (WindowView* window =
+          changes.sound && session_.Active() ? view(*session_.Active()) : nullptr) {
+    soundNotice_.Show(*window, session_.sound()->Notice());
+  }
   syncing_ = false;
   if (session_.Ended()) {
     emit finished();

@@ -12,6 +12,7 @@
 #include "common/random_source.h"
 #include "desktop/game_clock.h"
 #include "desktop/later_deleter.h"
+#include "desktop/sound_notice.h"
 #include "desktop/window_placement.h"
 #include "desktop/window_view.h"
 #include "frontend/session.h"
@@ -64,6 +65,7 @@ class Controller final : public QObject {
   Session session_;
   WindowPlacement placement_;
   std::array<OnScreen, kAllWindows.size()> screens_;
+  SoundNotice soundNotice_;
   bool syncing_ = false;
 };
 

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <QStyleFactory>
+#include <QTimer>
+#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -20,6 +22,9 @@
 #include "desktop/display_check.h"
 #include "desktop/font_config_warm_up.h"
 #include "desktop/qt_message_box.h"
+#include "desktop/qt_sound_setting.h"
+#include "desktop/sdl_sound_player.h"
+#include "frontend/sound.h"
 #include "record/recorder.h"
 #include "record/recording_files.h"
 #include "scores/file_store.h"
@@ -92,6 +97,9 @@ int main(int argc, char** argv) {
   // keeps its table in memory, where nothing can fail.
   quibbet::FileStore highScores(
       highScoreFile, [](const std::string& line) { std::cerr << line << std::endl; }, box);
+  quibbet::SdlSoundPlayer player;
+  quibbet::QtSoundSetting soundSetting;
+  quibbet::Sound sound(player, soundSetting, commandLine.mute);
   std::unique_ptr<Recording> recording;
   if (recordingFiles) {
     recording = std::make_unique<Recording>(std::move(*recordingFiles), random, box, highScores);
@@ -104,7 +112,10 @@ int main(int argc, char** argv) {
   }
   QObject::connect(&controller, &quibbet::Controller::finished, &*app, &QApplication::quit,
                    Qt::QueuedConnection);
+  controller.session().AttachSound(sound);
   controller.Start();
+  // The sound device opens once the menu is on its way to the screen, on a thread of its own.
+  QTimer::singleShot(0, &*app, [&player] { player.Open(); });
   fontConfig.Wait();
   return QApplication::exec();
 }

@@ -14,6 +14,7 @@ namespace {
 constexpr std::int16_t kEnter = 13;
 constexpr std::int16_t kEscape = 27;
 constexpr std::int16_t kPause = 'P';
+constexpr std::int16_t kMute = 'M';
 
 bool TakesFocus(const ControlView& control) {
   return control.tabIndex >= 0 && control.visible;
@@ -91,12 +92,29 @@ Session::KeyRoute Session::RouteKey(Window w, std::int16_t code) const {
   return {.press = std::nullopt, .toGameWindow = w == Window::kForm1 && focused == nullptr};
 }
 
+bool Session::TakesMute(Window w, std::int16_t code) const {
+  const WindowDescription* description = Description(w);
+  if (code != kMute || sound_ == nullptr || description == nullptr) {
+    return false;
+  }
+  const int focus = description->focus;
+  return focus == kWindowBody ||
+         description->controls[static_cast<std::size_t>(focus)].kind != ControlKind::kTextBox;
+}
+
 bool Session::TakesKey(Window w, std::int16_t code) const {
   const KeyRoute route = RouteKey(w, code);
-  return route.press || route.toGameWindow;
+  return route.press || route.toGameWindow || TakesMute(w, code);
 }
 
 bool Session::PressKey(Window w, std::int16_t code, bool repeat) {
+  if (TakesMute(w, code)) {
+    if (!repeat) {
+      sound_->Toggle();
+      changes_.sound = true;
+    }
+    return true;
+  }
   const KeyRoute route = RouteKey(w, code);
   if (route.press) {
     // A held key presses once: a repeat could press the next window's button under it.
@@ -141,6 +159,7 @@ void Session::FocusOn(Window w, int index) {
 // A hidden round would be lost unseen; back in sight it waits for P, so play never resumes
 // before the player is ready.
 void Session::SetOutOfSight(bool outOfSight) {
+  outOfSight_ = outOfSight;
   if (outOfSight && RoundInPlay()) {
     paused_ = true;
   }
@@ -181,6 +200,9 @@ Changes Session::TakeChanges() {
 }
 
 void Session::On(const GameEvent& event) {
+  if (sound_ != nullptr && !paused_ && !outOfSight_) {
+    sound_->Hear(event);
+  }
   switch (event.kind) {
     case EventKind::kWindowLoaded:
     case EventKind::kWindowShown:

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "common/game_event.h"
+#include "frontend/sound.h"
 #include "frontend/window_description.h"
 #include "game/tick_pacer.h"
 #include "shell/shell.h"
@@ -40,6 +41,7 @@ struct WindowChange {
 struct Changes {
   std::array<WindowChange, kAllWindows.size()> windows{};
   bool activate = false;  // a window was newly shown: bring Active() to the front
+  bool sound = false;     // M turned sound off or on: show the sound's notice for a moment
 };
 
 class Session final : private EventListener {
@@ -84,6 +86,11 @@ class Session final : private EventListener {
   // What changed since the last call.
   Changes TakeChanges();
 
+  // The effects play through sound from now on, except in a paused round or out of sight; M
+  // turns it off and on in any window but in the name box.
+  void AttachSound(Sound& sound) { sound_ = &sound; }
+  const Sound* sound() const { return sound_; }
+
   // For a recorder or another listener to attach to the rules.
   Shell& shell() { return shell_; }
 
@@ -101,6 +108,8 @@ class Session final : private EventListener {
     bool toGameWindow = false;
   };
   KeyRoute RouteKey(Window w, std::int16_t code) const;
+  // Whether M on w turns sound off or on rather than typing.
+  bool TakesMute(Window w, std::int16_t code) const;
 
   void On(const GameEvent& event) override;
   // Brings descriptions, focus, pause and pace in line after the rules have run.
@@ -120,6 +129,8 @@ class Session final : private EventListener {
   std::optional<Window> activated_;
   bool paused_ = false;
   bool ticking_ = false;
+  bool outOfSight_ = false;
+  Sound* sound_ = nullptr;
 };
 
 }  // namespace quibbet

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The page on a phone, by touch alone, upright and turned: every window whole on the screen,
-// also after turning the phone, nothing to scroll, the square on the finger, Freeze and Pause from the touch bar, and a name
+// also after turning the phone, nothing to scroll, the square on the finger, Freeze, Pause and Sound from the touch bar, and a name
 // typed into the name box after a tap. Screenshots in build-web/screenshots.
 
 import { test } from "node:test";
@@ -58,7 +58,7 @@ for (const [orientation, width, height] of /** @type {const} */ ([["upright", 39
     const keys = await page.$$eval(".touch-bar:not([hidden]) button", (all) =>
       all.map((b) => ({ text: b.textContent, r: b.getBoundingClientRect().toJSON() })),
     );
-    assert.deepEqual(keys.map((k) => k.text), ["Freeze", "Pause"]);
+    assert.deepEqual(keys.map((k) => k.text), ["Freeze", "Pause", "Sound"]);
     for (const { r } of keys) {
       assert.ok(r.width >= 48 && r.height >= 48, "a finger's size");
       assert.ok(r.left >= game.right || r.top >= game.bottom, "outside the window");
@@ -82,12 +82,20 @@ for (const [orientation, width, height] of /** @type {const} */ ([["upright", 39
     await page.waitForFunction(() => document.querySelector('[data-name="lblcount"]')?.textContent === "4");
     await page.screenshot({ path: `${SHOTS}/phone-${orientation}-frozen.png` });
 
-    await tap(page, ".touch-bar button:last-child");
+    await tap(page, ".touch-bar button:nth-child(2)");
     const pausedAt = await ticks(page);
     await sleep(400);
     assert.equal(await ticks(page), pausedAt, "no ticks while paused");
-    await tap(page, ".touch-bar button:last-child");
+    await tap(page, ".touch-bar button:nth-child(2)");
     await page.waitForFunction((from) => /** @type {any} */ (window).quibbetPace.ticks > from, {}, pausedAt);
+
+    // Sound: pressed while on, and a tap turns it off and on.
+    const sound = ".touch-bar button:last-child";
+    assert.equal(await page.$eval(sound, (b) => b.getAttribute("aria-pressed")), "true");
+    await tap(page, sound);
+    assert.equal(await page.$eval(sound, (b) => b.getAttribute("aria-pressed")), "false");
+    await tap(page, sound);
+    assert.equal(await page.$eval(sound, (b) => b.getAttribute("aria-pressed")), "true");
 
     await page.touchscreen.touchStart(...parking(field));
     await catchBlock(page, RED, async () => (await page.$('[data-name="cmdsubmit"]:not([hidden])')) !== null);

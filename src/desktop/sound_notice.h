@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 The Quibbet developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+#include <string_view>
+
+// "Sound off" or "Sound on" over the window where M was pressed, for a moment. It is no
+// control of the window: it takes neither the pointer nor the focus.
+
+namespace quibbet {
+
+class SoundNotice final {
+ public:
+  SoundNotice();
+  void Show(QWidget& window, std::string_view text);
+
+ private:
+  QPointer<QLabel> label_;
+  QTimer timer_;
+};
+
+}  // namespace quibbet

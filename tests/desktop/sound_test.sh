@@ -1,0 +1,103 @@
+#!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Quibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The game heard through a real sound server: a PulseAudio of the test's own with a null sink,
+# whose monitor parec records. A round played sounds; after M on the menu the next run's round
+# is silent; with no server the game starts and plays.
+set -euo pipefail
+
+program=$1
+. "$(dirname "$0")/x11_session.sh"
+if [ "${CI:-}" = true ]; then
+  for tool in Xvfb xdotool pulseaudio parec pactl python3; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
+  done
+fi
+begin_test_session Xvfb xdotool pulseaudio parec pactl python3
+export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+export HOME=$work
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+trap 'status=$?; [ "$status" -eq 0 ] || show_program_log; stop_sound; stop_session; rm -rf "$work"' EXIT
+
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --load=module-null-sink \
+  --load=module-native-protocol-unix >"$work/pulseaudio.log" 2>&1 &
+PULSE_PID=$!
+for _ in $(seq 100); do
+  pactl info >/dev/null 2>&1 && break
+  sleep 0.1
+done
+pactl info >/dev/null
+stop_sound() {
+  [ -z "${RECORD_PID:-}" ] || kill "$RECORD_PID" 2>/dev/null || true
+  [ -z "${PULSE_PID:-}" ] || kill "$PULSE_PID" 2>/dev/null || true
+}
+start_xvfb 1024x768
+
+# The loudest sample recorded, against full scale.
+peak_of() {
+  python3 -c 'import sys, array; a = array.array("h", open(sys.argv[1], "rb").read()); print(max(map(abs, a), default=0))' "$1"
+}
+
+# Plays a round from the menu, sweeping the square across the field until the round is lost or
+# 20 seconds passed, while the null sink's monitor goes to the file named.
+play_a_round() {
+  parec -d null.monitor --format=s16le --channels=1 --rate=48000 --raw >"$1" &
+  RECORD_PID=$!
+  [ -z "${2:-}" ] || xdotool key --window "$menu" "$2"
+  click_in "$menu" 108 252  # Play
+  game=$(wait_for_window "Quibbet")
+  for _ in $(seq 20); do
+    for x in 40 200 360 520 680; do
+      for y in 80 240 400; do
+        move_in "$game" "$x" "$y"
+        sleep 0.03
+      done
+    done
+  done
+  sleep 1
+  kill "$RECORD_PID"
+  RECORD_PID=
+}
+
+start_program "$program" 1
+menu=$(wait_for_window "Welcome To Quibbet 2")
+sleep 1
+play_a_round "$work/heard.raw"
+heard=$(peak_of "$work/heard.raw")
+[ "$heard" -gt 2000 ] || { echo "FAIL: a round played made no sound (peak $heard)"; exit 1; }
+kill "$PROGRAM_PID"
+wait "$PROGRAM_PID" 2>/dev/null || true
+
+# M on the menu turns sound off, and the next run starts silent.
+start_program "$program" 1
+menu=$(wait_for_window "Welcome To Quibbet 2")
+sleep 1
+xdotool key --window "$menu" m
+kill "$PROGRAM_PID"
+wait "$PROGRAM_PID" 2>/dev/null || true
+grep -q "sound=false" "$XDG_CONFIG_HOME/quibbet/quibbet.ini"
+start_program "$program" 1
+menu=$(wait_for_window "Welcome To Quibbet 2")
+sleep 1
+play_a_round "$work/muted.raw"
+muted=$(peak_of "$work/muted.raw")
+[ "$muted" -lt 100 ] || { echo "FAIL: sound after M (peak $muted)"; exit 1; }
+kill "$PROGRAM_PID"
+wait "$PROGRAM_PID" 2>/dev/null || true
+
+# No sound server: the game says so in one line and plays.
+kill "$PULSE_PID"
+wait "$PULSE_PID" 2>/dev/null || true
+PULSE_PID=
+: >"$work/program.log"
+start_program "$program" 1
+menu=$(wait_for_window "Welcome To Quibbet 2")
+click_in "$menu" 108 252
+wait_for_window "Quibbet" >/dev/null
+sleep 1
+[ "$(wc -l <"$work/program.log")" -eq 1 ] && grep -q "playing silently" "$work/program.log" || {
+  echo "FAIL: without a sound server the game should say so in one line"
+  exit 1
+}
+echo "PASS: peak $heard in play, $muted after M"
