@@ -11,13 +11,32 @@
  * @typedef {ExtendableEvent & { request: Request, respondWith(answer: Promise<Response>): void }} FetchEvent
  */
 
-const BUILD = { version: "unsealed", files: /** @type {string[]} */ ([]) };
+const BUILD = { version: "unsealed", files: /** @type {Record<string, string>} */ ({}) };
 const PREFIX = "quibbet-";
 const CACHE = `${PREFIX}${BUILD.version}`;
 
+// Each file must be the build's own, by its digest in the list: a host's or the browser's cache
+// may still hand out the last build's. A copy revalidated with the host first costs only
+// headers; one that fails the digest is fetched again past every cache. A file that still
+// fails (a deploy half done) fails the install, and the old build stays in use whole.
+/** @param {string} name @param {string} integrity */
+const fetchChecked = (name, integrity) =>
+  fetch(name, { cache: "no-cache", integrity }).catch(() => fetch(name, { cache: "reload", integrity }));
+
 self.addEventListener("install", (event) => {
   const install = /** @type {ExtendableEvent} */ (event);
-  install.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(BUILD.files)));
+  install.waitUntil(
+    Promise.all(Object.entries(BUILD.files).map(([name, integrity]) => fetchChecked(name, integrity))).then(
+      async (responses) => {
+        const cache = await caches.open(CACHE);
+        const names = Object.keys(BUILD.files);
+        await Promise.all(responses.map((response, i) => cache.put(names[i], response))).catch(async (e) => {
+          await caches.delete(CACHE);
+          throw e;
+        });
+      },
+    ),
+  );
 });
 
 self.addEventListener("activate", (event) => {
