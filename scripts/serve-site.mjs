@@ -14,7 +14,7 @@ import { extname, join, resolve, sep } from "node:path";
 import { fileURLToPath } from "node:url";
 
 /** @type {Record<string, string>} */
-const TYPES = {
+export const TYPES = {
   ".html": "text/html; charset=utf-8",
   ".js": "text/javascript",
   ".mjs": "text/javascript",
