@@ -54,31 +54,33 @@ play_a_round() {
   RECORD_PID=
 }
 
-start_program "$program" 1
-menu=$(wait_for_window "Welcome To Quibbet 2")
-sleep 1
+# Starts the game and lets its menu settle; ends it.
+open_menu() {
+  start_program "$program" 1
+  menu=$(wait_for_window "Welcome To Quibbet 2")
+  sleep 1
+}
+end_program() {
+  kill "$PROGRAM_PID"
+  wait "$PROGRAM_PID" 2>/dev/null || true
+}
+
+open_menu
 play_a_round "$work/heard.raw"
 heard=$(peak_of "$work/heard.raw")
 [ "$heard" -gt 2000 ] || { echo "FAIL: a round played made no sound (peak $heard)"; exit 1; }
-kill "$PROGRAM_PID"
-wait "$PROGRAM_PID" 2>/dev/null || true
+end_program
 
 # M on the menu turns sound off, and the next run starts silent.
-start_program "$program" 1
-menu=$(wait_for_window "Welcome To Quibbet 2")
-sleep 1
+open_menu
 xdotool key --window "$menu" m
-kill "$PROGRAM_PID"
-wait "$PROGRAM_PID" 2>/dev/null || true
+end_program
 grep -q "sound=false" "$XDG_CONFIG_HOME/quibbet/quibbet.ini"
-start_program "$program" 1
-menu=$(wait_for_window "Welcome To Quibbet 2")
-sleep 1
+open_menu
 play_a_round "$work/muted.raw"
 muted=$(peak_of "$work/muted.raw")
 [ "$muted" -lt 100 ] || { echo "FAIL: sound after M (peak $muted)"; exit 1; }
-kill "$PROGRAM_PID"
-wait "$PROGRAM_PID" 2>/dev/null || true
+end_program
 
 # No sound server: the game says so in one line and plays.
 kill "$PULSE_PID"
