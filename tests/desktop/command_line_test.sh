@@ -11,6 +11,8 @@
 set -uo pipefail
 
 program=$(realpath "$1") version=$2
+# A sanitizer build's program that stops at start leaves the libraries' own caches unreleased.
+export LSAN_OPTIONS=suppressions=$(realpath "$(dirname "$0")")/lsan.supp:print_suppressions=0
 failed=0
 fail() {
   echo "FAIL: $*" >&2
