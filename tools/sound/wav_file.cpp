@@ -22,8 +22,11 @@ std::vector<std::uint8_t> WavFile(std::span<const std::int16_t> samples, int rat
   const auto frameRate = static_cast<std::uint32_t>(rate);
   std::vector<std::uint8_t> out;
   out.reserve(44 + dataBytes);
+  // A byte at a time: GCC 12 takes vector::insert from a string here for an overflow at -O3.
   const auto tag = [&out](std::string_view four) {
-    out.insert(out.end(), four.begin(), four.end());
+    for (const char c : four) {
+      out.push_back(static_cast<std::uint8_t>(c));
+    }
   };
   tag("RIFF");
   PutLittleEndian(out, 36 + dataBytes, 4);
