@@ -138,7 +138,9 @@ function sync() {
   }
   const sound = game._quibbet_sound();
   if (sound & 1) showSoundNotice(game.UTF8ToString(game._quibbet_sound_notice()));
-  document.body.dataset.sound = sound & 2 ? "on" : "off";
+  // Written only when it changes: a write of the same value is still a change to the page.
+  const heard = sound & 2 ? "on" : "off";
+  if (document.body.dataset.sound !== heard) document.body.dataset.sound = heard;
   if (activate) {
     const active = game._quibbet_active();
     for (const [w, view] of views) view.setActive(w === active);
