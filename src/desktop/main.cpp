@@ -18,6 +18,7 @@
 #include "common/random_source.h"
 #include "desktop/baked_picture.h"
 #include "desktop/command_line.h"
+#include "desktop/compositor_sizes.h"
 #include "desktop/controller.h"
 #include "desktop/display_check.h"
 #include "desktop/font_config_warm_up.h"
@@ -77,6 +78,10 @@ int main(int argc, char** argv) {
   // The windows' designed colours show on their buttons the same way on every desktop.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setWindowIcon(GameIcon());
+  quibbet::CompositorSizes compositorSizes;
+  if (quibbet::CompositorSizes::Needed()) {
+    app->installEventFilter(&compositorSizes);
+  }
 
   // Checked before any window opens, so a recording that cannot be made stops the game at once.
   std::optional<quibbet::record::RecordingFiles> recordingFiles;

@@ -10,36 +10,11 @@
 set -euo pipefail
 
 program=$1
-. "$(dirname "$0")/x11_session.sh"
-require_tools weston Xvfb xdotool import convert
-compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null ||
-  lacks "Qt's Wayland plugin is not installed (scripts/install-deps test installs qt6-wayland)"
-
-work=$(mktemp -d)
-stop_all() {
-  stop_session
-  [ -z "${WESTON_PID:-}" ] || kill "$WESTON_PID" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap stop_all EXIT
-private_folders "$work"
+. "$(dirname "$0")/weston_session.sh"
 width=1024 height=768
-start_xvfb ${width}x$height
-
 # The kiosk shell shows each window on its own, centred, with no decoration to allow for.
-weston --backend=x11-backend.so --shell=kiosk-shell.so --use-pixman --no-config \
-  --width=$width --height=$height --socket=quibbet-test --idle-time=0 \
-  >"$work/weston.log" 2>&1 &
-WESTON_PID=$!
-for _ in $(seq 100); do
-  [ -S "$XDG_RUNTIME_DIR/quibbet-test" ] && break
-  sleep 0.1
-done
-[ -S "$XDG_RUNTIME_DIR/quibbet-test" ] || { cat "$work/weston.log" >&2; exit 1; }
-
-env -u DISPLAY WAYLAND_DISPLAY=quibbet-test QT_QPA_PLATFORM=wayland "$program" \
-  >"$work/program.log" 2>&1 &
-PROGRAM_PID=$!
+open_wayland_session ${width}x$height kiosk-shell.so --no-config
+start_wayland_program "$program"
 
 shoot() {
   import -window root "$work/$1.png"
