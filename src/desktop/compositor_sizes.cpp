@@ -24,19 +24,23 @@ constexpr char kFixedSize[] = "quibbetFixedSize";
 
 bool CompositorSizes::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
-  if (widget == nullptr || !widget->isWindow()) {
-    return QObject::eventFilter(watched, event);
-  }
-  if (event->type() == QEvent::Show) {
-    // A message box fixes its size in its own show handler, which runs after this filter.
+  const QEvent::Type type = event->type();
+  if (widget != nullptr && widget->isWindow() &&
+      (type == QEvent::Show || type == QEvent::LayoutRequest ||
+       type == QEvent::WindowStateChange)) {
+    // A message box fixes its size again in its own handlers of these, which run after this
+    // filter: the window is fitted once they are done.
     QTimer::singleShot(0, widget, [window = QPointer<QWidget>(widget)] {
-      if (window && window->minimumSize() == window->maximumSize()) {
+      if (!window) {
+        return;
+      }
+      if (window->minimumSize() == window->maximumSize()) {
         window->setProperty(kFixedSize, true);
+      }
+      if (window->property(kFixedSize).toBool()) {
         Fit(*window);
       }
     });
-  } else if (event->type() == QEvent::WindowStateChange && widget->property(kFixedSize).toBool()) {
-    Fit(*widget);
   }
   return QObject::eventFilter(watched, event);
 }
