@@ -152,6 +152,32 @@ TEST_P(Events, AreToldInOrder) {
 INSTANTIATE_TEST_SUITE_P(Situations, Events, ::testing::ValuesIn(kSituations),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A refusal is told as its box opens, so a listener's sound comes with the box and not after
+// the player has closed it.
+TEST(EventsHeard, ARefusalBeforeItsBox) {
+  class Box final : public MessageBox {
+   public:
+    explicit Box(const Heard& heard) : heard_(heard) {}
+    MsgBoxAnswer Show(std::string_view, std::string_view, MsgBoxStyle) override {
+      heardBefore = heard_.events;
+      return MsgBoxAnswer::kOk;
+    }
+    std::vector<GameEvent> heardBefore;
+
+   private:
+    const Heard& heard_;
+  };
+  ScriptedRandom random;
+  Heard heard;
+  Box box(heard);
+  Shell shell(random, box);
+  shell.Start();
+  LoseRound(shell);
+  shell.Listen(heard);
+  shell.Click(Control::kCmdsubmit);
+  EXPECT_EQ(box.heardBefore, std::vector<GameEvent>{{K::kScoreRefused}});
+}
+
 // The rules run the same whether anyone listens: a listener only hears.
 TEST(EventsHeard, LeaveTheGameAsItWouldBe) {
   ScriptedRandom quietRandom;

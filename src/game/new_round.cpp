@@ -19,12 +19,10 @@ void Form1::cmdreset_Click() {
 
 void Form1::cmdsubmit_Click() {
   const Submission submission =
-      SubmitScore(table, lblcurrentscore.caption, txtname.text, submitted, box_, store_);
+      SubmitScore(table, lblcurrentscore.caption, txtname.text, submitted, box_, store_,
+                  [this] { events_.On({EventKind::kScoreRefused}); });
   if (submission.enteredRow) {
     events_.On({.kind = EventKind::kScoreEntered, .row = *submission.enteredRow});
-  }
-  if (submission.refused) {
-    events_.On({EventKind::kScoreRefused});
   }
 }
 

@@ -47,15 +47,17 @@ void ShowRows(HighScoreTable& table, const HighScoreRows& rows) {
 
 Submission SubmitScore(HighScoreTable& table, const std::string& finalScore,
                        const std::string& name, Boolean& submitted, MessageBox& box,
-                       HighScoreStore& store) {
+                       HighScoreStore& store, const std::function<void()>& refusing) {
   Submission submission;
   const HighScoreRows rows = store.Submit(ShownRows(table), [&](HighScoreRows& held) {
     submission.enteredRow = EnterScore(held, finalScore, name, submitted);
   });
   ShowRows(table, rows);
   if (FallsShort(rows, finalScore)) {
+    if (refusing) {
+      refusing();
+    }
     box.Show(kRefusalText, kRefusalTitle, MsgBoxStyle::kOkOnly);
-    submission.refused = true;
   }
   return submission;
 }

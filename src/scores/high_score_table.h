@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -36,15 +37,16 @@ inline constexpr std::string_view kRefusalTitle = "Error";
 
 struct Submission {
   std::optional<int> enteredRow;
-  bool refused = false;
 };
 
 // A click on "Submit Score": enters finalScore under name into the table the store holds now
 // (see EnterScore), shows the store's table, then refuses with a message when the final score
 // is below the last row. The store is done before the message shows, so another copy of the
-// game never waits on a player reading it.
+// game never waits on a player reading it. refusing runs just before the message shows, so
+// whatever it starts (a sound) comes with the message, not after the player has closed it.
 Submission SubmitScore(HighScoreTable& table, const std::string& finalScore,
                        const std::string& name, Boolean& submitted, MessageBox& box,
-                       HighScoreStore& store = KeptInMemory());
+                       HighScoreStore& store = KeptInMemory(),
+                       const std::function<void()>& refusing = {});
 
 }  // namespace quibbet
