@@ -3,8 +3,10 @@
 
 #include "desktop/form1_view.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
+#include "desktop/input_codes.h"
 #include "desktop/twips_map.h"
 
 namespace quibbet {
@@ -44,8 +46,20 @@ void Form1View::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange) {
     session().SetOutOfSight(isMinimized());
     emit inputTaken();
+  } else if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+    // Another window took the keyboard: a round waits for the player to come back.
+    session().LoseKeyboard();
+    emit inputTaken();
   }
   WindowView::changeEvent(event);
+}
+
+void Form1View::keyReleaseEvent(QKeyEvent* event) {
+  // A key held down repeats as releases and presses; only the last release lets go.
+  if (!event->isAutoRepeat()) {
+    session().ReleaseKey(ToKeyCode(event->key()));
+  }
+  WindowView::keyReleaseEvent(event);
 }
 
 }  // namespace quibbet

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -32,6 +33,7 @@ class Form1View final : public WindowView {
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 };
 
 }  // namespace quibbet

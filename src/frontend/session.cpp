@@ -126,6 +126,9 @@ bool Session::PressKey(Window w, std::int16_t code, bool repeat) {
   if (!route.toGameWindow) {
     return false;
   }
+  if (steering_.Press(code)) {
+    return true;
+  }
   if (code == kPause) {
     if (!repeat && RoundInPlay()) {
       paused_ = !paused_;  // held down, P would flicker between paused and playing
@@ -136,6 +139,10 @@ bool Session::PressKey(Window w, std::int16_t code, bool repeat) {
     Settle();
   }
   return true;
+}
+
+void Session::ReleaseKey(std::int16_t code) {
+  steering_.Release(code);
 }
 
 void Session::TypeName(std::string_view text) {
@@ -166,6 +173,15 @@ void Session::SetOutOfSight(bool outOfSight) {
   Settle();
 }
 
+// A player who turned to another window is not there to steer.
+void Session::LoseKeyboard() {
+  steering_.ReleaseAll();
+  if (RoundInPlay()) {
+    paused_ = true;
+  }
+  Settle();
+}
+
 std::int64_t Session::Advance() {
   if (!Ticking()) {
     return 0;
@@ -174,11 +190,29 @@ std::int64_t Session::Advance() {
 }
 
 std::int64_t Session::RunTicks(std::int64_t count) {
-  const std::int64_t ran = shell_.RunTicks(count);
+  std::int64_t ran = 0;
+  if (steering_.Steering()) {
+    while (ran < count && SteerAndTick()) {
+      ++ran;
+    }
+  } else {
+    ran = shell_.RunTicks(count);
+  }
   // Ticks move the blocks, which no event tells of.
   shown(Window::kForm1).stale = true;
   Settle();
   return ran;
+}
+
+bool Session::SteerAndTick() {
+  const Form1* form = shell_.form1();
+  if (form == nullptr) {
+    return false;
+  }
+  if (const auto pointer = steering_.Step(*form)) {
+    shell_.MovePointer(pointer->x, pointer->y);
+  }
+  return shell_.RunTicks(1) == 1;
 }
 
 bool Session::RoundInPlay() const {

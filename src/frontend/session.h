@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "common/game_event.h"
+#include "frontend/key_steering.h"
 #include "frontend/sound.h"
 #include "frontend/window_description.h"
 #include "game/tick_pacer.h"
@@ -62,11 +63,15 @@ class Session final : private EventListener {
   bool PressKey(Window w, std::int16_t code, bool repeat);
   // Whether PressKey would take the key, for a platform that must know before it runs.
   bool TakesKey(Window w, std::int16_t code) const;
+  // A key let go, wherever it was pressed: the arrows steer only while held.
+  void ReleaseKey(std::int16_t code);
   void TypeName(std::string_view text);
   // The player moved the keyboard focus to control index of w, or to the window itself.
   void FocusOn(Window w, int index);
   // The window is minimised or the page hidden (true), or back in sight.
   void SetOutOfSight(bool outOfSight);
+  // The game's window or page lost the keyboard: a round in play waits for P, and no key is held.
+  void LoseKeyboard();
   // Runs the game ticks due by the clock; returns how many ran.
   std::int64_t Advance();
   // Runs up to count ticks at once, whatever the clock says, and reads the game window afresh:
@@ -118,12 +123,15 @@ class Session final : private EventListener {
   void SettleFocus(Window w, bool fresh);
   void SetFocus(Window w, int index);
   bool RoundInPlay() const;
+  // Moves the square as the held keys steer it, then runs one tick; returns whether it ran.
+  bool SteerAndTick();
   Shown& shown(Window w) { return shown_[static_cast<std::size_t>(w)]; }
   WindowChange& change(Window w) { return changes_.windows[static_cast<std::size_t>(w)]; }
 
   Shell shell_;
   const SteadyClock& clock_;
   TickPacer pacer_;
+  KeySteering steering_;
   std::array<Shown, kAllWindows.size()> shown_{};
   Changes changes_;
   std::optional<Window> activated_;

@@ -144,6 +144,51 @@ TEST_F(SessionStory, ARoundOutOfSightWaitsForP) {
   EXPECT_TRUE(session.Ticking());
 }
 
+TEST_F(SessionStory, LeftHeldOneSecondMovesTheSquareLeftUntilTheFieldsEdge) {
+  constexpr std::int16_t kLeft = 37;
+  constexpr std::int16_t kDown = 40;
+  constexpr std::int16_t kShift = 16;
+  session.Click(Control::kCmdplay);
+  const Shape& square = session.shell().form1()->shpgreen;
+  session.MovePointer(5000, 4000);
+  EXPECT_TRUE(session.PressKey(Window::kForm1, kLeft, false));
+  Play(16);
+  EXPECT_NEAR(square.left, 5000 - 16 * 10935 / 93.75, 1);  // across the field in 1.5 s
+  Play(46);
+  EXPECT_EQ(square.left, 0);
+  EXPECT_EQ(square.top, 4000);
+
+  // Shift steps finely; keys let go of stop the square where it is.
+  session.ReleaseKey(kLeft);
+  session.PressKey(Window::kForm1, kShift, false);
+  session.PressKey(Window::kForm1, 'S', false);
+  Play(8);
+  EXPECT_NEAR(square.top, 4000 + 8 * 10935 / 93.75 / 4, 1);
+  session.ReleaseKey(kShift);
+  session.PressKey(Window::kForm1, kDown, true);
+  Play(60);
+  EXPECT_EQ(square.top + square.height, 9015);  // the bottom of the field
+  session.ReleaseKey('S');
+  session.ReleaseKey(kDown);
+  const float top = square.top;
+  Play(5);
+  EXPECT_EQ(square.top, top);
+  EXPECT_TRUE(keys.codes.empty());  // the rules saw pointer moves only
+}
+
+TEST_F(SessionStory, LosingTheKeyboardPausesARoundAndLetsGoOfTheKeys) {
+  session.LoseKeyboard();  // at the menu nothing waits
+  session.Click(Control::kCmdplay);
+  EXPECT_TRUE(session.Ticking());
+  session.PressKey(Window::kForm1, 39, false);  // Right
+  session.LoseKeyboard();
+  EXPECT_TRUE(Game().paused);
+  session.PressKey(Window::kForm1, kP, false);
+  const float left = session.shell().form1()->shpgreen.left;
+  Play(5);
+  EXPECT_EQ(session.shell().form1()->shpgreen.left, left);
+}
+
 TEST_F(SessionStory, EnterPressesOnceAndEscapeLeavesTheHelpWindow) {
   session.Click(Control::kCmdhowto);
   EXPECT_EQ(FocusedName(Window::kFrmhelp), "Command1");
