@@ -214,6 +214,10 @@ export async function play(compiled) {
   document.addEventListener("visibilitychange", () =>
     deliver(() => game._quibbet_out_of_sight(document.hidden ? 1 : 0)),
   );
+  // The arrows steer while held, so a key let go anywhere counts; a page that lost the keyboard
+  // to another window lets go of every key and pauses a round.
+  document.addEventListener("keyup", (e) => game._quibbet_release_key(e.keyCode));
+  window.addEventListener("blur", () => deliver(() => game._quibbet_lose_keyboard()));
 
   listenForGesture(() => game);
   game._quibbet_start();

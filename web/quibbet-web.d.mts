@@ -14,6 +14,8 @@ export interface QuibbetModule {
   _quibbet_key(window: number, code: number, repeat: number): void;
   _quibbet_focus(window: number, index: number): void;
   _quibbet_out_of_sight(hidden: number): void;
+  _quibbet_release_key(code: number): void;
+  _quibbet_lose_keyboard(): void;
   _quibbet_answer_next(answer: number): void;
   _quibbet_advance(): number;
   _quibbet_ticking(): number;

@@ -225,6 +225,11 @@ EMSCRIPTEN_KEEPALIVE void quibbet_key(int window, int code, int repeat) {
   }
 }
 
+// A key let go anywhere on the page.
+EMSCRIPTEN_KEEPALIVE void quibbet_release_key(int code) {
+  TheGame().session.ReleaseKey(static_cast<std::int16_t>(code));
+}
+
 EMSCRIPTEN_KEEPALIVE void quibbet_name_typed(const char* text) {
   TheGame().session.TypeName(text);
 }
@@ -243,6 +248,10 @@ EMSCRIPTEN_KEEPALIVE void quibbet_focus(int window, int index) {
 
 EMSCRIPTEN_KEEPALIVE void quibbet_out_of_sight(int hidden) {
   TheGame().session.SetOutOfSight(hidden != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE void quibbet_lose_keyboard() {
+  TheGame().session.LoseKeyboard();
 }
 
 // Runs the ticks due now; returns how many ran.

@@ -319,7 +319,7 @@ test("Enter in the name box submits once on the press; Enter dismisses the refus
   await page.close();
 });
 
-test("P on the menu and in the help window pauses nothing; the help window's button has the focus", async () => {
+test("P on the menu and in the help window pauses nothing; the help window's button has the focus; in play the arrows steer and a blur pauses", async () => {
   const { page, errors } = await newGame();
   await page.keyboard.press("p");
   await clickControl(page, "cmdhowto");
@@ -335,6 +335,16 @@ test("P on the menu and in the help window pauses nothing; the help window's but
   await sleep(300);
   assert.ok((await ticks(page)) > start, "the round runs");
   assert.equal(await noticeShown(page), false);
+
+  // The arrows steer while held; the page losing the keyboard pauses the round.
+  const before = await box(page, "shpgreen");
+  await page.keyboard.down("ArrowLeft");
+  await sleep(250);
+  await page.keyboard.up("ArrowLeft");
+  const after = await box(page, "shpgreen");
+  assert.ok(after.x < before.x - 40 && after.y === before.y, `the square went left: ${before.x} to ${after.x}`);
+  await page.evaluate(() => window.dispatchEvent(new Event("blur")));
+  assert.equal(await noticeShown(page), true);
   assert.deepEqual(errors, []);
   await page.close();
 });
