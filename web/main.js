@@ -11,6 +11,7 @@ import { showMessageBox } from "./message_box.js";
 import { WindowView } from "./window_view.js";
 import { readControl, readWindow } from "./description.js";
 import { listenForGesture, playCue, silence } from "./sound.js";
+import { listenForGamepads } from "./gamepad.js";
 
 const WINDOWS = ["Form1", "Form2", "frmhelp"];
 const TITLE_BAND = "menu-title.png";
@@ -218,6 +219,14 @@ export async function play(compiled) {
   // to another window lets go of every key and pauses a round.
   document.addEventListener("keyup", (e) => game._quibbet_release_key(e.keyCode));
   window.addEventListener("blur", () => deliver(() => game._quibbet_lose_keyboard()));
+  // A gamepad's keys go to the game window, as the keyboard's do when it has the focus.
+  const GAME_WINDOW = WINDOWS.indexOf("Form1");
+  listenForGamepads(
+    (code) => {
+      if (game._quibbet_takes_key(GAME_WINDOW, code)) deliver(() => game._quibbet_key(GAME_WINDOW, code, 0));
+    },
+    (code) => game._quibbet_release_key(code),
+  );
 
   listenForGesture(() => game);
   game._quibbet_start();

@@ -319,7 +319,7 @@ test("Enter in the name box submits once on the press; Enter dismisses the refus
   await page.close();
 });
 
-test("P on the menu and in the help window pauses nothing; the help window's button has the focus; in play the arrows steer and a blur pauses", async () => {
+test("P on the menu and in the help window pauses nothing; the help window's button has the focus; in play the arrows and a gamepad steer, a blur pauses", async () => {
   const { page, errors } = await newGame();
   await page.keyboard.press("p");
   await clickControl(page, "cmdhowto");
@@ -345,6 +345,27 @@ test("P on the menu and in the help window pauses nothing; the help window's but
   assert.ok(after.x < before.x - 40 && after.y === before.y, `the square went left: ${before.x} to ${after.x}`);
   await page.evaluate(() => window.dispatchEvent(new Event("blur")));
   assert.equal(await noticeShown(page), true);
+
+  // A gamepad: Start plays on, the left stick steers.
+  await page.evaluate(() => {
+    const pad = { axes: [0, 0], buttons: Array.from({ length: 17 }, () => ({ pressed: false })) };
+    Object.defineProperty(navigator, "getGamepads", { value: () => [pad] });
+    Object.assign(window, { pad });
+    window.dispatchEvent(new Event("gamepadconnected"));
+  });
+  /** @param {(pad: any) => void} change */
+  const onPad = async (change) => {
+    await page.evaluate(change, /** @type {any} */ (await page.evaluateHandle(() => /** @type {any} */ (window).pad)));
+    await sleep(150);
+  };
+  await onPad((pad) => (pad.buttons[9].pressed = true));
+  await onPad((pad) => (pad.buttons[9].pressed = false));
+  assert.equal(await noticeShown(page), false, "Start plays on");
+  const held = await box(page, "shpgreen");
+  await onPad((pad) => (pad.axes[1] = -1));
+  await onPad((pad) => (pad.axes[1] = 0));
+  const moved = await box(page, "shpgreen");
+  assert.ok(moved.y < held.y - 20 && moved.x === held.x, `the stick steered up: ${held.y} to ${moved.y}`);
   assert.deepEqual(errors, []);
   await page.close();
 });
