@@ -53,14 +53,12 @@ export function showMessageBox(text, title, style) {
       });
       buttons.append(button);
     }
-    // Escape dismisses a box with OK alone; a question needs its answer.
+    // Escape answers a question No, as on the desktop, and dismisses a box with OK alone.
     dialog.addEventListener("cancel", (e) => {
       e.preventDefault();
-      if (style !== STYLE_YES_NO) {
-        dialog.close();
-        dialog.remove();
-        resolve(OK);
-      }
+      dialog.close();
+      dialog.remove();
+      resolve(style === STYLE_YES_NO ? NO : OK);
     });
     document.body.append(dialog);
     dialog.showModal();

@@ -58,6 +58,8 @@ export class WindowView {
   constructor(name, description, events, picture) {
     this.name = name;
     this.generation = 0;
+    // Where the session last put the focus: a control's index, or -1 for the window itself.
+    this.focused = -1;
     this.root = document.createElement("section");
     this.root.className = "window";
     this.root.dataset.window = name;
@@ -87,15 +89,21 @@ export class WindowView {
       const unscaled = this.client.offsetWidth / at.width;
       events.pointer(toTwips((e.clientX - at.left) * unscaled), toTwips((e.clientY - at.top) * unscaled));
     });
-    // A click on the window's background leaves the focus where it is, as on the desktop.
+    // A click on the window's background leaves the focus where it is, as on the desktop; one
+    // that comes back from elsewhere on the page gives the window its keys again.
     this.client.addEventListener("pointerdown", (e) => {
-      if (e.target === this.client) e.preventDefault();
+      if (e.target !== this.client) return;
+      e.preventDefault();
+      this.reclaimKeys();
     });
     this.client.addEventListener("focusin", (e) => {
       const index = e.target === this.client ? -1 : Number(/** @type {HTMLElement} */ (e.target).dataset.index);
       if (!Number.isNaN(index)) events.focus(index);
     });
-    this.root.addEventListener("keydown", (e) => events.key(e));
+    // The close box is no control of the rules: Enter and the spacebar on it press it.
+    this.root.addEventListener("keydown", (e) => {
+      if (e.target !== close) events.key(e);
+    });
     this.root.append(bar, this.client);
 
     /** @type {SVGSVGElement | null} */
@@ -222,11 +230,17 @@ export class WindowView {
   // Puts the keyboard focus where the session has it: on a control, or on the window itself.
   /** @param {number} index */
   applyFocus(index) {
+    this.focused = index;
     const element = index < 0 ? this.client : /** @type {HTMLElement} */ (this.elements[index]);
     if (document.activeElement === element) return;
     element.focus({ preventScroll: true });
     // The name can be typed at once, after what the box already holds.
     if (element instanceof HTMLInputElement) element.setSelectionRange(element.value.length, element.value.length);
+  }
+
+  // Puts the focus back where the session last had it, unless it is already in this window.
+  reclaimKeys() {
+    if (!this.root.contains(document.activeElement)) this.applyFocus(this.focused);
   }
 
   // The notice over a paused round. It is no control: it takes neither pointer nor focus.
@@ -257,6 +271,7 @@ export class WindowView {
     bar.addEventListener("pointerdown", (e) => {
       if (e.target !== bar && !(e.target instanceof HTMLHeadingElement)) return;
       e.preventDefault();
+      this.reclaimKeys();
       bar.setPointerCapture(e.pointerId);
       const start = { x: e.clientX - this.root.offsetLeft, y: e.clientY - this.root.offsetTop };
       /** @param {PointerEvent} m */

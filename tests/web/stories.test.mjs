@@ -260,7 +260,7 @@ const focusedName = (page) =>
 /** @param {import("puppeteer-core").Page} page */
 const ticks = (page) => page.evaluate(() => /** @type {any} */ (window).quibbetPace.ticks);
 
-test("after Click To Play Again, by mouse or by keyboard, and after a title-bar drag the game has the keys", async () => {
+test("after Click To Play Again, by mouse or by keyboard, after a click elsewhere on the page and after a title-bar drag the game has the keys", async () => {
   const { page, errors } = await newGame();
   await clickControl(page, "cmdplay");
   await page.waitForSelector('[data-window="Form1"]:not([hidden])');
@@ -274,6 +274,20 @@ test("after Click To Play Again, by mouse or by keyboard, and after a title-bar 
   assert.equal(await noticeShown(page), true, "P pauses the new round");
   await page.keyboard.press("p");
   assert.equal(await noticeShown(page), false);
+
+  // A click elsewhere on the page takes the keys; a click on the game window gives them back.
+  await page.keyboard.press("p"); // paused, so that the clicks move nothing
+  const outside = await page.evaluate(() => {
+    const game = /** @type {HTMLElement} */ (document.querySelector('[data-window="Form1"]')).getBoundingClientRect();
+    return game.right + 5 < innerWidth ? [game.right + 5, game.top + 50] : [game.left + 50, game.bottom + 5];
+  });
+  await page.mouse.click(outside[0], outside[1]);
+  await page.keyboard.press("p");
+  assert.equal(await noticeShown(page), true, "P went elsewhere");
+  const client = await page.$eval('[data-window="Form1"] .client', (e) => e.getBoundingClientRect().toJSON());
+  await page.mouse.click(client.right - 5, client.bottom - 5);
+  await page.keyboard.press("p");
+  assert.equal(await noticeShown(page), false, "the game has the keys again");
 
   // Dragged by its title bar, the window moves and the keys stay with the game.
   const before = await box(page, "shpinfo");
@@ -414,7 +428,7 @@ test("no animation frame while nothing moves; in play only the moving shapes are
   await page.close();
 });
 
-test("How To Play and back, then the menu's close box ends the program", async () => {
+test("How To Play and back, Escape on the quit question, then the menu's close box by Enter ends the program", async () => {
   const { page, errors } = await newGame();
   await clickControl(page, "cmdhowto");
   await page.waitForSelector('[data-window="frmhelp"]:not([hidden])');
@@ -423,7 +437,13 @@ test("How To Play and back, then the menu's close box ends the program", async (
   await clickControl(page, "Command1");
   await page.waitForSelector('[data-window="Form2"]:not([hidden])');
   assert.equal(await page.$('[data-window="frmhelp"]'), null, "the help window is unloaded");
-  await page.click('[data-window="Form2"] .close');
+  // Escape answers the quit question No; Enter on a focused close box presses it.
+  await clickControl(page, "cmdexit");
+  await page.waitForSelector("dialog[open]");
+  await page.keyboard.press("Escape");
+  await page.waitForSelector("dialog", { hidden: true });
+  await page.focus('[data-window="Form2"] .close');
+  await page.keyboard.press("Enter");
   await page.waitForFunction(() => document.title === "Quibbet has ended");
   await page.click("a");
   await page.waitForSelector('[data-window="Form2"]:not([hidden]) [data-name="cmdplay"]');
