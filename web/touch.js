@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quibbet developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Play by touch. A finger on the game window steers the square as the mouse pointer does, from
-// the moment it touches to the moment it lifts: its touch and its movements reach the window as
+// Play by touch. The first finger on the game window steers the square as the mouse pointer
+// does, from the moment it touches to the moment it lifts, and a second finger does not: its touch and its movements reach the window as
 // pointer movements, through the same handler and so the same rule. Where the main pointer is a
 // finger, a bar of large buttons beside the window stands in for the keys a round needs, the
 // spacebar (Freeze), P (Pause) and M (Sound, pressed while sound is on), sent to the game window as
@@ -29,7 +29,7 @@ const gameField = (desktop) =>
 export function playByTouch(desktop) {
   desktop.addEventListener("pointerdown", (e) => {
     const field = gameField(desktop);
-    if (e.pointerType === "mouse" || !field || !(e.target instanceof Node) || !field.contains(e.target)) return;
+    if (e.pointerType === "mouse" || !e.isPrimary || !field || !(e.target instanceof Node) || !field.contains(e.target)) return;
     // A touch is held by the element it began on; let it go, so that like the mouse it reaches
     // whatever it moves over, and the field sees it only while over the field.
     const target = /** @type {Element} */ (e.target);
@@ -47,13 +47,22 @@ export function playByTouch(desktop) {
     const button = document.createElement("button");
     button.type = "button";
     button.textContent = caption;
-    button.addEventListener("click", () => {
+    const press = () => {
       const field = gameField(desktop);
       if (!field) return;
       // The keys belong to the game window; the tap must not leave the focus on the bar.
       field.focus({ preventScroll: true });
       field.dispatchEvent(new KeyboardEvent("keydown", { ...key, bubbles: true, cancelable: true }));
       field.dispatchEvent(new KeyboardEvent("keyup", { ...key, bubbles: true, cancelable: true }));
+    };
+    // On the touch itself, so that a second finger works while the first steers; a click
+    // without a pointer is the keyboard's.
+    button.addEventListener("pointerdown", (e) => {
+      e.preventDefault();
+      press();
+    });
+    button.addEventListener("click", (e) => {
+      if (e.detail === 0) press();
     });
     if (key.code === "KeyM") {
       // Pressed while sound is on; main.js marks the body with the sound's state.

@@ -84,6 +84,8 @@ export class WindowView {
     this.client.style.height = px(description.height);
     if (description.back >= 0) this.client.style.background = cssColour(description.back);
     this.client.addEventListener("pointermove", (e) => {
+      // Only the first finger steers: a second one on Freeze or Pause must not move the square.
+      if (!e.isPrimary) return;
       const at = this.client.getBoundingClientRect();
       // The window may be drawn scaled to fit the screen; the rules count unscaled twips.
       const unscaled = this.client.offsetWidth / at.width;
@@ -274,10 +276,13 @@ export class WindowView {
       this.reclaimKeys();
       bar.setPointerCapture(e.pointerId);
       const start = { x: e.clientX - this.root.offsetLeft, y: e.clientY - this.root.offsetTop };
+      // The title bar stays on the page, so that the window can always be reached and moved back.
       /** @param {PointerEvent} m */
       const move = (m) => {
-        this.root.style.left = `${m.clientX - start.x}px`;
-        this.root.style.top = `${Math.max(0, m.clientY - start.y)}px`;
+        const keep = Math.min(60, bar.offsetWidth);
+        const left = Math.min(Math.max(m.clientX - start.x, keep - this.root.offsetWidth), innerWidth - keep);
+        this.root.style.left = `${left}px`;
+        this.root.style.top = `${Math.min(Math.max(0, m.clientY - start.y), innerHeight - bar.offsetHeight)}px`;
       };
       bar.addEventListener("pointermove", move);
       bar.addEventListener("lostpointercapture", () => bar.removeEventListener("pointermove", move), { once: true });

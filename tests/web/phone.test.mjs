@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The page on a phone, by touch alone, upright and turned: every window whole on the screen,
-// also after turning the phone, nothing to scroll, the square on the finger, Freeze, Pause and Sound from the touch bar, and a name
-// typed into the name box after a tap. Screenshots in build-web/screenshots.
+// also after turning the phone, nothing to scroll, the square on the finger, Freeze, Pause and
+// Sound from the touch bar (Pause by a second finger too), and a name typed into the name box
+// after a tap. Screenshots in build-web/screenshots.
 
 import { test } from "node:test";
 import assert from "node:assert/strict";
@@ -96,6 +97,24 @@ for (const [orientation, width, height] of /** @type {const} */ ([["upright", 39
     assert.equal(await page.$eval(sound, (b) => b.getAttribute("aria-pressed")), "false");
     await tap(page, sound);
     assert.equal(await page.$eval(sound, (b) => b.getAttribute("aria-pressed")), "true");
+
+    // A second finger on Pause pauses while the first steers, and does not move the square.
+    const cdp = await page.createCDPSession();
+    const steering = { x: parking(field)[0], y: parking(field)[1], id: 1 };
+    const pause = await rectOf(page, ".touch-bar button:nth-child(2)");
+    const second = { x: pause.left + pause.width / 2, y: pause.top + pause.height / 2, id: 2 };
+    await cdp.send("Input.dispatchTouchEvent", { type: "touchStart", touchPoints: [steering] });
+    await nextFrames(page);
+    const held = await rectOf(page, '[data-name="shpgreen"]');
+    await cdp.send("Input.dispatchTouchEvent", { type: "touchStart", touchPoints: [steering, second] });
+    await cdp.send("Input.dispatchTouchEvent", { type: "touchMove", touchPoints: [steering, { ...second, x: second.x - 30 }] });
+    await nextFrames(page);
+    const twoFingers = await ticks(page);
+    await sleep(300);
+    assert.equal(await ticks(page), twoFingers, "paused by the second finger");
+    assert.deepEqual(await rectOf(page, '[data-name="shpgreen"]'), held, "the square stays with the first finger");
+    await cdp.send("Input.dispatchTouchEvent", { type: "touchEnd", touchPoints: [] });
+    await tap(page, ".touch-bar button:nth-child(2)");
 
     await page.touchscreen.touchStart(...parking(field));
     await catchBlock(page, RED, async () => (await page.$('[data-name="cmdsubmit"]:not([hidden])')) !== null);
