@@ -107,6 +107,10 @@ bool Session::TakesKey(Window w, std::int16_t code) const {
   return route.press || route.toGameWindow || TakesMute(w, code);
 }
 
+std::optional<Control> Session::KeyPresses(Window w, std::int16_t code) const {
+  return TakesMute(w, code) ? std::nullopt : RouteKey(w, code).press;
+}
+
 bool Session::PressKey(Window w, std::int16_t code, bool repeat) {
   if (TakesMute(w, code)) {
     if (!repeat) {
@@ -163,6 +167,12 @@ void Session::SetOutOfSight(bool outOfSight) {
   if (outOfSight && RoundInPlay()) {
     paused_ = true;
   }
+  Settle();
+}
+
+void Session::TableChanged() {
+  shell_.TableChanged();
+  shown(Window::kForm1).stale = true;
   Settle();
 }
 

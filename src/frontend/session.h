@@ -62,11 +62,15 @@ class Session final : private EventListener {
   bool PressKey(Window w, std::int16_t code, bool repeat);
   // Whether PressKey would take the key, for a platform that must know before it runs.
   bool TakesKey(Window w, std::int16_t code) const;
+  // The button PressKey would press, for a platform that makes some presses wait.
+  std::optional<Control> KeyPresses(Window w, std::int16_t code) const;
   void TypeName(std::string_view text);
   // The player moved the keyboard focus to control index of w, or to the window itself.
   void FocusOn(Window w, int index);
   // The window is minimised or the page hidden (true), or back in sight.
   void SetOutOfSight(bool outOfSight);
+  // Another copy of the game changed the high-score table.
+  void TableChanged();
   // Runs the game ticks due by the clock; returns how many ran.
   std::int64_t Advance();
   // Runs up to count ticks at once, whatever the clock says, and reads the game window afresh:
