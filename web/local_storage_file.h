@@ -9,8 +9,9 @@
 #include "scores/table_file.h"
 
 // The page's high-score "file": one item of the browser's localStorage, holding the same JSON
-// as the desktop's file, so the page keeps its table under the same rules. A page runs on one
-// thread and localStorage is read and written whole, so the lock has nothing to wait for.
+// as the desktop's file, so the page keeps its table under the same rules. The page delivers
+// every input that submits a score under the browser's lock across its tabs (web/table_lock.js),
+// and localStorage is read and written whole within that one call, so Lock has nothing to take.
 
 namespace quibbet {
 

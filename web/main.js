@@ -12,6 +12,7 @@ import { WindowView } from "./window_view.js";
 import { readControl, readWindow } from "./description.js";
 import { listenForGesture, playCue, silence } from "./sound.js";
 import { listenForGamepads } from "./gamepad.js";
+import { onTableChanged, underTableLock } from "./table_lock.js";
 
 const WINDOWS = ["Form1", "Form2", "frmhelp"];
 const TITLE_BAND = "menu-title.png";
@@ -56,32 +57,60 @@ async function deliver(input) {
   schedule();
 }
 
+// While an input that submits a score waits for the table's lock, the inputs after it wait
+// behind it, and are taken in order once it is done.
+/** @type {Array<() => void> | null} */
+let behind = null;
+
+/** @param {() => void} input @param {boolean} [submits] */
+function enter(input, submits = false) {
+  if (behind) {
+    behind.push(() => enter(input, submits));
+    return;
+  }
+  if (!submits) {
+    input();
+    return;
+  }
+  behind = [];
+  underTableLock(input).then(() => {
+    const waited = /** @type {Array<() => void>} */ (behind);
+    behind = null;
+    for (const next of waited) next();
+  });
+}
+
 /** @param {number} w */
 function eventsFor(w) {
   return {
     /** @param {number} button */
-    click: (button) => deliver(() => game._quibbet_click(button)),
-    close: () => deliver(() => game._quibbet_close(w)),
+    click: (button) => enter(() => deliver(() => game._quibbet_click(button)), game._quibbet_submits(button) === 1),
+    close: () => enter(() => deliver(() => game._quibbet_close(w))),
     /** @param {number} x @param {number} y */
-    pointer: (x, y) => {
-      if (busy) return;
-      game._quibbet_pointer(x, y);
-      sync();
-    },
+    pointer: (x, y) =>
+      enter(() => {
+        if (busy) return;
+        game._quibbet_pointer(x, y);
+        sync();
+      }),
     /** @param {KeyboardEvent} e */
     key: (e) => {
       if (busy || !game._quibbet_takes_key(w, e.keyCode)) return;
       e.preventDefault();
+      const code = e.keyCode;
       const repeat = e.repeat ? 1 : 0;
-      deliver(() => game._quibbet_key(w, e.keyCode, repeat));
+      enter(() => deliver(() => game._quibbet_key(w, code, repeat)), game._quibbet_key_submits(w, code) === 1);
     },
     /** @param {string} text */
-    typed: (text) => deliver(() => game.ccall("quibbet_name_typed", null, ["string"], [text])),
+    typed: (text) => enter(() => deliver(() => game.ccall("quibbet_name_typed", null, ["string"], [text]))),
     /** @param {number} index */
     focus: (index) => {
-      if (syncing || busy) return;
-      game._quibbet_focus(w, index);
-      sync();
+      if (syncing) return;
+      enter(() => {
+        if (busy) return;
+        game._quibbet_focus(w, index);
+        sync();
+      });
     },
   };
 }
@@ -212,21 +241,29 @@ export async function play(compiled) {
   });
 
   // A hidden page pauses a round in play, like a minimised window: back in sight it waits for P.
-  document.addEventListener("visibilitychange", () =>
-    deliver(() => game._quibbet_out_of_sight(document.hidden ? 1 : 0)),
+  document.addEventListener("visibilitychange", () => {
+    const hidden = document.hidden ? 1 : 0;
+    enter(() => deliver(() => game._quibbet_out_of_sight(hidden)));
+  });
+  // Another tab's entry shows in this tab's table at once. It is no input of the player's, so
+  // an open message box does not hold it up.
+  onTableChanged(() =>
+    enter(() => {
+      game._quibbet_table_changed();
+      sync();
+    }),
   );
   // The arrows steer while held, so a key let go anywhere counts; a page that lost the keyboard
   // to another window lets go of every key and pauses a round.
-  document.addEventListener("keyup", (e) => game._quibbet_release_key(e.keyCode));
-  window.addEventListener("blur", () => deliver(() => game._quibbet_lose_keyboard()));
+  /** @param {number} code */
+  const release = (code) => enter(() => game._quibbet_release_key(code));
+  document.addEventListener("keyup", (e) => release(e.keyCode));
+  window.addEventListener("blur", () => enter(() => deliver(() => game._quibbet_lose_keyboard())));
   // A gamepad's keys go to the game window, as the keyboard's do when it has the focus.
   const GAME_WINDOW = WINDOWS.indexOf("Form1");
-  listenForGamepads(
-    (code) => {
-      if (game._quibbet_takes_key(GAME_WINDOW, code)) deliver(() => game._quibbet_key(GAME_WINDOW, code, 0));
-    },
-    (code) => game._quibbet_release_key(code),
-  );
+  listenForGamepads((code) => {
+    if (game._quibbet_takes_key(GAME_WINDOW, code)) enter(() => deliver(() => game._quibbet_key(GAME_WINDOW, code, 0)));
+  }, release);
 
   listenForGesture(() => game);
   game._quibbet_start();

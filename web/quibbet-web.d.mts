@@ -13,6 +13,9 @@ export interface QuibbetModule {
   _quibbet_takes_key(window: number, code: number): number;
   _quibbet_key(window: number, code: number, repeat: number): void;
   _quibbet_focus(window: number, index: number): void;
+  _quibbet_submits(control: number): number;
+  _quibbet_key_submits(window: number, code: number): number;
+  _quibbet_table_changed(): void;
   _quibbet_out_of_sight(hidden: number): void;
   _quibbet_release_key(code: number): void;
   _quibbet_lose_keyboard(): void;

@@ -230,6 +230,23 @@ EMSCRIPTEN_KEEPALIVE void quibbet_release_key(int code) {
   TheGame().session.ReleaseKey(static_cast<std::int16_t>(code));
 }
 
+// Whether a click on the button submits a score, or a key pressed on a window does: the page
+// delivers these under the lock that the table's other tabs take too.
+EMSCRIPTEN_KEEPALIVE int quibbet_submits(int control) {
+  return control == static_cast<int>(quibbet::Control::kCmdsubmit);
+}
+
+EMSCRIPTEN_KEEPALIVE int quibbet_key_submits(int window, int code) {
+  const auto w = quibbet::WindowAt(window);
+  return w && TheGame().session.KeyPresses(*w, static_cast<std::int16_t>(code)) ==
+                  quibbet::Control::kCmdsubmit;
+}
+
+// Another tab changed the table in localStorage.
+EMSCRIPTEN_KEEPALIVE void quibbet_table_changed() {
+  TheGame().session.TableChanged();
+}
+
 EMSCRIPTEN_KEEPALIVE void quibbet_name_typed(const char* text) {
   TheGame().session.TypeName(text);
 }

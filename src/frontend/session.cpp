@@ -107,6 +107,10 @@ bool Session::TakesKey(Window w, std::int16_t code) const {
   return route.press || route.toGameWindow || TakesMute(w, code);
 }
 
+std::optional<Control> Session::KeyPresses(Window w, std::int16_t code) const {
+  return TakesMute(w, code) ? std::nullopt : RouteKey(w, code).press;
+}
+
 bool Session::PressKey(Window w, std::int16_t code, bool repeat) {
   if (TakesMute(w, code)) {
     if (!repeat) {
@@ -179,6 +183,12 @@ void Session::LoseKeyboard() {
   if (RoundInPlay()) {
     paused_ = true;
   }
+  Settle();
+}
+
+void Session::TableChanged() {
+  shell_.TableChanged();
+  shown(Window::kForm1).stale = true;
   Settle();
 }
 

@@ -65,6 +65,8 @@ class Session final : private EventListener {
   bool TakesKey(Window w, std::int16_t code) const;
   // A key let go, wherever it was pressed: the arrows steer only while held.
   void ReleaseKey(std::int16_t code);
+  // The button PressKey would press, for a platform that makes some presses wait.
+  std::optional<Control> KeyPresses(Window w, std::int16_t code) const;
   void TypeName(std::string_view text);
   // The player moved the keyboard focus to control index of w, or to the window itself.
   void FocusOn(Window w, int index);
@@ -72,6 +74,8 @@ class Session final : private EventListener {
   void SetOutOfSight(bool outOfSight);
   // The game's window or page lost the keyboard: a round in play waits for P, and no key is held.
   void LoseKeyboard();
+  // Another copy of the game changed the high-score table.
+  void TableChanged();
   // Runs the game ticks due by the clock; returns how many ran.
   std::int64_t Advance();
   // Runs up to count ticks at once, whatever the clock says, and reads the game window afresh:

@@ -86,7 +86,7 @@ void Form1::ShowGameOver() {
   lblname.visible = true;
   txtname.visible = true;
   // Another copy of the game may have entered a score since this window last read the table.
-  ShowRows(table, store_.Current(ShownRows(table)));
+  ShowCurrentRows(table, store_);
   for (int row = 0; row < kTableRows; ++row) {
     table.lblscorenumber[row].visible = true;
     table.lblhighname[row].visible = true;

@@ -45,6 +45,10 @@ void ShowRows(HighScoreTable& table, const HighScoreRows& rows) {
   }
 }
 
+void ShowCurrentRows(HighScoreTable& table, HighScoreStore& store) {
+  ShowRows(table, store.Current(ShownRows(table)));
+}
+
 Submission SubmitScore(HighScoreTable& table, const std::string& finalScore,
                        const std::string& name, Boolean& submitted, MessageBox& box,
                        HighScoreStore& store, const std::function<void()>& refusing) {

@@ -31,6 +31,8 @@ HighScoreTable MakeHighScoreTable(const HighScoreRows& rows = DefaultHighScoreRo
 // The names and scores the labels show, and the other way round; the rank texts never change.
 HighScoreRows ShownRows(const HighScoreTable& table);
 void ShowRows(HighScoreTable& table, const HighScoreRows& rows);
+// Shows the table as the store holds it now, which another copy of the game may have changed.
+void ShowCurrentRows(HighScoreTable& table, HighScoreStore& store);
 
 inline constexpr std::string_view kRefusalText = "FAIL! Score not good enough for highscores list.";
 inline constexpr std::string_view kRefusalTitle = "Error";

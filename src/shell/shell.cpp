@@ -193,6 +193,12 @@ void Shell::RunClick(Control control) {
   }
 }
 
+void Shell::TableChanged() {
+  if (form1_) {
+    ShowCurrentRows(form1_->table, store_);
+  }
+}
+
 void Shell::CloseBox(Window w) {
   if (ended_) {
     return;

@@ -47,6 +47,9 @@ class Shell {
   // returns how many ran.
   std::int64_t RunTicks(std::int64_t count);
   InputResult Take(const Input& input);
+  // Another copy of the game changed the store's table: the game window shows it as it stands.
+  // The player did nothing, so no log hears of it.
+  void TableChanged();
 
   void Listen(EventListener& listener) { events_.Listen(listener); }
   // At most one log; null stops logging.
