@@ -14,17 +14,10 @@ begin_test_session Xvfb xdotool pulseaudio parec pactl python3
 export HOME=$work
 trap 'status=$?; [ "$status" -eq 0 ] || show_program_log; stop_sound; stop_session; rm -rf "$work"' EXIT
 
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --load=module-null-sink \
-  --load=module-native-protocol-unix >"$work/pulseaudio.log" 2>&1 &
-PULSE_PID=$!
-for _ in $(seq 100); do
-  pactl info >/dev/null 2>&1 && break
-  sleep 0.1
-done
-pactl info >/dev/null
+start_sound_server "$work/pulseaudio.log"
 stop_sound() {
   [ -z "${RECORD_PID:-}" ] || kill "$RECORD_PID" 2>/dev/null || true
-  [ -z "${PULSE_PID:-}" ] || kill "$PULSE_PID" 2>/dev/null || true
+  stop_sound_server
 }
 start_xvfb 1024x768
 
@@ -83,9 +76,7 @@ muted=$(peak_of "$work/muted.raw")
 end_program
 
 # No sound server: the game says so in one line and plays.
-kill "$PULSE_PID"
-wait "$PULSE_PID" 2>/dev/null || true
-PULSE_PID=
+stop_sound_server
 : >"$work/program.log"
 start_program "$program" 1
 menu=$(wait_for_window "Welcome To Quibbet 2")
