@@ -3,13 +3,15 @@
 
 #pragma once
 
+#include <cstddef>
 #include <string_view>
+#include <vector>
 
 #include "common/message_box.h"
 #include "game/form1.h"
 
-// What the benchmarks share: a message box nobody has to answer, and a round in full play that
-// no block can end.
+// What the benchmarks share: a message box nobody has to answer, a round in full play that no
+// block can end, and the percentiles of a probe's figures.
 
 namespace quibbet::bench {
 
@@ -42,6 +44,12 @@ inline void StartPlaying(Form1& form) {
   for (int i = 0; i < kTicksUntilBlocksInside; ++i) {
     form.Timer1_Timer();
   }
+}
+
+// The value below which the given fraction of the sorted values lie (nearest rank).
+inline double Percentile(const std::vector<double>& sorted, double fraction) {
+  const auto rank = static_cast<std::size_t>(fraction * static_cast<double>(sorted.size() - 1));
+  return sorted[rank];
 }
 
 }  // namespace quibbet::bench

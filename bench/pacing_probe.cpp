@@ -76,12 +76,6 @@ double ProcessorSeconds() {
   return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-// The value below which the given fraction of the sorted values lie (nearest rank).
-double Percentile(const std::vector<double>& sorted, double fraction) {
-  const auto rank = static_cast<std::size_t>(fraction * static_cast<double>(sorted.size() - 1));
-  return sorted[rank];
-}
-
 void Report(const std::vector<Clock::time_point>& ticks, double processorSeconds,
             double playSeconds) {
   std::vector<double> intervals;

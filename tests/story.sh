@@ -32,3 +32,25 @@ private_folders() {
   mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
   mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 }
+
+# Starts a PulseAudio of the story's own, its log in the file named, and waits until it answers.
+# Its one output is a null sink ("null", recorded through "null.monitor") at 48 kHz, the rate
+# the desktop's player asks for, so no effect is resampled on its way to the monitor. PulseAudio
+# keeps its cookie under HOME and its socket under XDG_RUNTIME_DIR: both must be the story's own.
+start_sound_server() {
+  pulseaudio -n --daemonize=no --exit-idle-time=-1 --load="module-null-sink rate=48000" \
+    --load=module-native-protocol-unix >"$1" 2>&1 &
+  SOUND_SERVER_PID=$!
+  for _ in $(seq 100); do
+    pactl info >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  pactl info >/dev/null
+}
+
+stop_sound_server() {
+  [ -n "${SOUND_SERVER_PID:-}" ] || return 0
+  kill "$SOUND_SERVER_PID" 2>/dev/null || true
+  wait "$SOUND_SERVER_PID" 2>/dev/null || true
+  SOUND_SERVER_PID=
+}

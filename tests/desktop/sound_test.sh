@@ -23,6 +23,7 @@ SERVER_PIDS=()
 stop_sound() {
   [ -z "${RECORD_PID:-}" ] || kill "$RECORD_PID" 2>/dev/null || true
   [ ${#SERVER_PIDS[@]} -eq 0 ] || kill "${SERVER_PIDS[@]}" 2>/dev/null || true
+  stop_sound_server
 }
 
 # Both name their null sink "null", so its monitor is null.monitor.
@@ -45,9 +46,7 @@ CONF
     SERVER_PIDS+=($!)
   done
 else
-  pulseaudio -n --daemonize=no --exit-idle-time=-1 --load=module-null-sink \
-    --load=module-native-protocol-unix >"$work/pulseaudio.log" 2>&1 &
-  SERVER_PIDS+=($!)
+  start_sound_server "$work/pulseaudio.log"
 fi
 for _ in $(seq 100); do
   pactl list short sources 2>/dev/null | grep -q null.monitor && break
@@ -117,9 +116,7 @@ muted=$(peak_of "$work/muted.raw")
 end_program
 
 # No sound server: the game says so in one line and plays.
-stop_sound
-wait "${SERVER_PIDS[@]}" 2>/dev/null || true
-SERVER_PIDS=()
+stop_sound_server
 : >"$work/program.log"
 start_program "$program" 1
 menu=$(wait_for_window "Welcome To Quibbet 2")
