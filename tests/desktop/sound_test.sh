@@ -48,11 +48,17 @@ CONF
 else
   start_sound_server "$work/pulseaudio.log"
 fi
-for _ in $(seq 100); do
-  pactl list short sources 2>/dev/null | grep -q null.monitor && break
+# Ready once the null sink is the default, which on PipeWire only WirePlumber makes it; a stream
+# opened before then is linked nowhere.
+for _ in $(seq 200); do
+  pactl info 2>/dev/null | grep -q "Default Sink: null" && break
   sleep 0.1
 done
-pactl list short sources | grep -q null.monitor
+pactl info | grep -q "Default Sink: null" || {
+  echo "FAIL: the sound server has no null sink as its default" >&2
+  tail -n 20 "$work"/*.log >&2
+  exit 1
+}
 start_xvfb 1024x768
 
 # The loudest sample recorded, against full scale.
@@ -95,7 +101,12 @@ end_program() {
 open_menu
 play_a_round "$work/heard.raw"
 heard=$(peak_of "$work/heard.raw")
-[ "$heard" -gt 2000 ] || { echo "FAIL: a round played made no sound (peak $heard)"; exit 1; }
+[ "$heard" -gt 2000 ] || {
+  echo "FAIL: a round played made no sound (peak $heard)"
+  pactl list short sink-inputs >&2
+  tail -n 20 "$work"/*.log >&2
+  exit 1
+}
 pactl list sink-inputs | grep -q 'application.name = "Quibbet"' ||
   { echo "FAIL: the mixer does not show the game's stream as Quibbet's"; exit 1; }
 end_program
