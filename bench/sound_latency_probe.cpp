@@ -75,14 +75,14 @@ struct Read {
 class MonitorRecording {
  public:
   MonitorRecording() {
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 1};
+    const pa_sample_spec format{PA_SAMPLE_S16LE, kRate, 1};
     const auto fragmentBytes = static_cast<std::uint32_t>(kFragmentFrames * sizeof(std::int16_t));
     const pa_buffer_attr attr{static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
                               static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
                               fragmentBytes};
     int error = 0;
     stream_.reset(pa_simple_new(nullptr, "quibbet_sound_latency_probe", PA_STREAM_RECORD,
-                                "null.monitor", "monitor", &spec, nullptr, &attr, &error));
+                                "null.monitor", "monitor", &format, nullptr, &attr, &error));
     if (!stream_) {
       throw std::runtime_error(std::string("cannot record the null sink's monitor: ") +
                                pa_strerror(error));
