@@ -9,11 +9,7 @@ set -euo pipefail
 
 program=$1
 . "$(dirname "$0")/x11_session.sh"
-require_tools Xvfb openbox xdotool import convert compare
-
-work=$(mktemp -d)
-trap 'stop_session; [ -z "${WM_PID:-}" ] || kill "$WM_PID" 2>/dev/null; rm -rf "$work"' EXIT
-private_folders "$work"
+begin_test_session Xvfb openbox xprop xdotool import convert compare
 file=$XDG_DATA_HOME/quibbet/high-scores.json
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -25,9 +21,7 @@ cat >"$file" <<'TABLE'
 TABLE
 
 start_xvfb 1024x768
-openbox >/dev/null 2>&1 &
-WM_PID=$!
-sleep 0.5
+start_window_manager
 
 # Plays a round with the square resting mid-window until a block ends it (the name box, light
 # grey, then shows), and saves the game-over screen as $1.
@@ -67,6 +61,9 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 ! kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program did not end with its game window"
+status=0
+wait "$PROGRAM_PID" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status when its game window closed"
 
 start_program "$program" 1
 play_until_game_over "$work/again.png"
