@@ -203,7 +203,9 @@ struct Latencies {
 Latencies MeasureCues(int cues) {
   MonitorRecording recording;
   SdlSoundPlayer player;
-  player.Open();
+  if (!player.Open()) {
+    throw std::runtime_error("the sound device did not open");
+  }
   WaitUntilHeard(player, recording);
   std::vector<Clock::time_point> requests;
   const Clock::time_point first = Clock::now();

@@ -4,6 +4,7 @@
 // Quibbet on the desktop: the menu opens, and the rules take it from there.
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QStyleFactory>
 #include <QTimer>
@@ -22,9 +23,9 @@
 #include "desktop/controller.h"
 #include "desktop/display_check.h"
 #include "desktop/font_config_warm_up.h"
+#include "desktop/loaded_sound_player.h"
 #include "desktop/qt_message_box.h"
 #include "desktop/qt_sound_setting.h"
-#include "desktop/sdl_sound_player.h"
 #include "frontend/sound.h"
 #include "record/recorder.h"
 #include "record/recording_files.h"
@@ -102,7 +103,10 @@ int main(int argc, char** argv) {
   // keeps its table in memory, where nothing can fail.
   quibbet::FileStore highScores(
       highScoreFile, [](const std::string& line) { std::cerr << line << std::endl; }, box);
-  quibbet::SdlSoundPlayer player;
+  // The sound module keeps the same place beside the program when installed as in the build.
+  quibbet::LoadedSoundPlayer player(QFile::encodeName(QCoreApplication::applicationDirPath() +
+                                                      QStringLiteral("/../" QUIBBET_SOUND_MODULE))
+                                        .toStdString());
   quibbet::QtSoundSetting soundSetting;
   quibbet::Sound sound(player, soundSetting, commandLine.mute);
   std::unique_ptr<Recording> recording;

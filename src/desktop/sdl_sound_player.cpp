@@ -7,7 +7,6 @@
 #include <SDL_mixer.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "desktop/sound_files.h"
 
@@ -29,9 +28,6 @@ void SayNoSound() {
 }  // namespace
 
 SdlSoundPlayer::~SdlSoundPlayer() {
-  if (opener_.joinable()) {
-    opener_.join();
-  }
   if (!opened_) {
     return;
   }
@@ -43,32 +39,27 @@ SdlSoundPlayer::~SdlSoundPlayer() {
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-void SdlSoundPlayer::Open() {
-  // The sound server shows the stream under the game's name and icon. PulseAudio's client
-  // library, which PipeWire's pulse server serves too, reads the icon from its environment;
-  // set here, before any other thread could read the environment.
+bool SdlSoundPlayer::Open() {
+  // The program's own signal handling stays: SDL would otherwise turn TERM and INT into events
+  // that nobody reads.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   // The sound server, PulseAudio or PipeWire's pulse server. ALSA's and PipeWire's own client
   // libraries, tried without one, would fill standard error with their complaints
   // (SDL_AUDIODRIVER in the environment still rules).
   SDL_SetHint(SDL_HINT_AUDIODRIVER, "pulseaudio");
+  // The sound server shows the stream under the game's name.
   SDL_SetHint(SDL_HINT_APP_NAME, "Quibbet");
   SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quibbet");
   SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sound effects");
   SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
-  setenv("PULSE_PROP", "application.icon_name=" QUIBBET_APP_ID, 0);
-  opener_ = std::thread([this] { OpenDevice(); });
-}
-
-void SdlSoundPlayer::OpenDevice() {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     SayNoSound();
-    return;
+    return false;
   }
   if (Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kFrames) != 0) {
     SayNoSound();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return;
+    return false;
   }
   opened_ = true;
   Mix_AllocateChannels(kChannels);
@@ -76,20 +67,17 @@ void SdlSoundPlayer::OpenDevice() {
     const std::span<const unsigned char> file = kSoundFiles[i];
     chunks_[i] = Mix_LoadWAV_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1);
   }
-  ready_ = true;
+  return true;
 }
 
 void SdlSoundPlayer::Play(Cue cue) {
-  if (!ready_) {
-    return;
-  }
   if (Mix_Chunk* chunk = chunks_[static_cast<std::size_t>(cue)]) {
     Mix_PlayChannel(-1, chunk, 0);
   }
 }
 
 void SdlSoundPlayer::Silence() {
-  if (ready_) {
+  if (opened_) {
     Mix_HaltChannel(-1);
   }
 }

@@ -4,8 +4,6 @@
 #pragma once
 
 #include <array>
-#include <atomic>
-#include <thread>
 
 #include "frontend/sound_cue.h"
 #include "frontend/sound_player.h"
@@ -13,9 +11,8 @@
 struct Mix_Chunk;
 
 // The effects through SDL2_mixer: each plays on a mixing channel of its own, so effects that
-// overlap are all heard, through a device buffer of a few milliseconds. The device opens on a
-// thread of its own, so the windows never wait for the sound server; until it is open, and for
-// good when there is no sound device or server, the game plays silently.
+// overlap are all heard, through a device buffer of a few milliseconds. It lives in the sound
+// module, which the program loads on a thread of its own once its first window is up.
 
 namespace quibbet {
 
@@ -26,17 +23,14 @@ class SdlSoundPlayer final : public SoundPlayer {
   SdlSoundPlayer& operator=(const SdlSoundPlayer&) = delete;
   ~SdlSoundPlayer() override;
 
-  // Starts opening the sound device; call once, after the first window is shown.
-  void Open();
+  // Opens the sound device through the sound server and decodes the effects; waits for the
+  // server. False, having said why on standard error, when there is no device or server.
+  bool Open();
   void Play(Cue cue) override;
   void Silence() override;
 
  private:
-  void OpenDevice();
-
-  std::thread opener_;
-  std::atomic<bool> ready_{false};
-  bool opened_ = false;  // SDL's audio is up, on the opener's word
+  bool opened_ = false;
   std::array<Mix_Chunk*, kAllCues.size()> chunks_{};
 };
 

@@ -84,8 +84,13 @@ end_program
 # M on the menu turns sound off, and the next run starts silent.
 open_menu
 xdotool key --window "$menu" m
+for _ in $(seq 50); do
+  ! grep -qs "sound=false" "$XDG_CONFIG_HOME/quibbet/quibbet.ini" || break
+  sleep 0.1
+done
 end_program
-grep -q "sound=false" "$XDG_CONFIG_HOME/quibbet/quibbet.ini"
+grep -q "sound=false" "$XDG_CONFIG_HOME/quibbet/quibbet.ini" ||
+  { echo "FAIL: M on the menu was not remembered"; exit 1; }
 open_menu
 play_a_round "$work/muted.raw"
 muted=$(peak_of "$work/muted.raw")
