@@ -259,11 +259,7 @@ export async function play(compiled) {
   const release = (code) => enter(() => game._quibbet_release_key(code));
   document.addEventListener("keyup", (e) => release(e.keyCode));
   window.addEventListener("blur", () => enter(() => deliver(() => game._quibbet_lose_keyboard())));
-  // A gamepad's keys go to the game window, as the keyboard's do when it has the focus.
-  const GAME_WINDOW = WINDOWS.indexOf("Form1");
-  listenForGamepads((code) => {
-    if (game._quibbet_takes_key(GAME_WINDOW, code)) enter(() => deliver(() => game._quibbet_key(GAME_WINDOW, code, 0)));
-  }, release);
+  listenForGamepads((x, y, buttons) => enter(() => deliver(() => game._quibbet_gamepad(x, y, buttons))));
 
   listenForGesture(() => game);
   game._quibbet_start();

@@ -18,6 +18,7 @@ export interface QuibbetModule {
   _quibbet_table_changed(): void;
   _quibbet_out_of_sight(hidden: number): void;
   _quibbet_release_key(code: number): void;
+  _quibbet_gamepad(x: number, y: number, buttons: number): void;
   _quibbet_lose_keyboard(): void;
   _quibbet_answer_next(answer: number): void;
   _quibbet_advance(): number;

@@ -230,6 +230,12 @@ EMSCRIPTEN_KEEPALIVE void quibbet_release_key(int code) {
   TheGame().session.ReleaseKey(static_cast<std::int16_t>(code));
 }
 
+// The gamepads' latest state, read on each frame while one is connected: the left stick, and a bit
+// per button of the standard layout.
+EMSCRIPTEN_KEEPALIVE void quibbet_gamepad(float x, float y, unsigned buttons) {
+  TheGame().session.ReadGamepad({.x = x, .y = y, .buttons = buttons});
+}
+
 // Whether a click on the button submits a score, or a key pressed on a window does: the page
 // delivers these under the lock that the table's other tabs take too.
 EMSCRIPTEN_KEEPALIVE int quibbet_submits(int control) {

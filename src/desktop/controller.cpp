@@ -48,6 +48,15 @@ void Controller::RunTicks(int count) {
   Sync();
 }
 
+void Controller::ReadGamepad(const GamepadState& state) {
+  // A pad in the player's hand while another program has the focus is not meant for the game.
+  if (QGuiApplication::applicationState() != Qt::ApplicationActive) {
+    return;
+  }
+  session_.ReadGamepad(state);
+  Sync();
+}
+
 WindowView* Controller::view(Window w) const {
   return screens_[IndexOf(w)].view.get();
 }

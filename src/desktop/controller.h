@@ -34,6 +34,8 @@ class Controller final : public QObject {
   // Runs count ticks at once, whatever the clock says, for tests and benchmarks.
   void RunTicks(int count);
 
+  // The gamepads' latest state, heard while the game has the focus.
+  void ReadGamepad(const GamepadState& state);
   Session& session() { return session_; }
   Shell& shell() { return session_.shell(); }
   // Whether the game's clock is waking the program: only while a round is in play and the

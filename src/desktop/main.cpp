@@ -21,11 +21,12 @@
 #include "desktop/command_line.h"
 #include "desktop/compositor_sizes.h"
 #include "desktop/controller.h"
+#include "desktop/deferred_sound_player.h"
 #include "desktop/display_check.h"
 #include "desktop/font_config_warm_up.h"
-#include "desktop/loaded_sound_player.h"
 #include "desktop/qt_message_box.h"
 #include "desktop/qt_sound_setting.h"
+#include "desktop/sdl_module_thread.h"
 #include "frontend/sound.h"
 #include "record/recorder.h"
 #include "record/recording_files.h"
@@ -103,10 +104,7 @@ int main(int argc, char** argv) {
   // keeps its table in memory, where nothing can fail.
   quibbet::FileStore highScores(
       highScoreFile, [](const std::string& line) { std::cerr << line << std::endl; }, box);
-  // The sound module keeps the same place beside the program when installed as in the build.
-  quibbet::LoadedSoundPlayer player(QFile::encodeName(QCoreApplication::applicationDirPath() +
-                                                      QStringLiteral("/../" QUIBBET_SOUND_MODULE))
-                                        .toStdString());
+  quibbet::DeferredSoundPlayer player;
   quibbet::QtSoundSetting soundSetting;
   quibbet::Sound sound(player, soundSetting, commandLine.mute);
   std::unique_ptr<Recording> recording;
@@ -123,8 +121,18 @@ int main(int argc, char** argv) {
                    Qt::QueuedConnection);
   controller.session().AttachSound(sound);
   controller.Start();
-  // The sound device opens once the menu is on its way to the screen, on a thread of its own.
-  QTimer::singleShot(0, &*app, [&player] { player.Open(); });
+  // The SDL module keeps the same place beside the program when installed as in the build. It
+  // loads once the menu is on its way to the screen; the pads' states come to this thread.
+  quibbet::SdlModuleThread sdl(QFile::encodeName(QCoreApplication::applicationDirPath() +
+                                                 QStringLiteral("/../" QUIBBET_SDL_MODULE))
+                                   .toStdString(),
+                               player, [&controller](const quibbet::GamepadState& state) {
+                                 QMetaObject::invokeMethod(
+                                     &controller,
+                                     [&controller, state] { controller.ReadGamepad(state); },
+                                     Qt::QueuedConnection);
+                               });
+  QTimer::singleShot(0, &*app, [&sdl] { sdl.Start(); });
   fontConfig.Wait();
   return QApplication::exec();
 }

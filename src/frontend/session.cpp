@@ -149,6 +149,18 @@ void Session::ReleaseKey(std::int16_t code) {
   steering_.Release(code);
 }
 
+void Session::ReadGamepad(const GamepadState& state) {
+  const GamepadKeys::Changes changes = gamepad_.Read(state);
+  for (const std::int16_t code : changes.released) {
+    ReleaseKey(code);
+  }
+  for (const std::int16_t code : changes.pressed) {
+    if (TakesKey(Window::kForm1, code)) {
+      PressKey(Window::kForm1, code, false);
+    }
+  }
+}
+
 void Session::TypeName(std::string_view text) {
   shell_.TypeName(text);
   Settle();

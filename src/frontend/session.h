@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "common/game_event.h"
+#include "frontend/gamepad_keys.h"
 #include "frontend/key_steering.h"
 #include "frontend/sound.h"
 #include "frontend/window_description.h"
@@ -65,6 +66,9 @@ class Session final : private EventListener {
   bool TakesKey(Window w, std::int16_t code) const;
   // A key let go, wherever it was pressed: the arrows steer only while held.
   void ReleaseKey(std::int16_t code);
+  // The gamepads' latest state: the keys they press go to the game window, as the keyboard's do
+  // when it has the focus.
+  void ReadGamepad(const GamepadState& state);
   // The button PressKey would press, for a platform that makes some presses wait.
   std::optional<Control> KeyPresses(Window w, std::int16_t code) const;
   void TypeName(std::string_view text);
@@ -136,6 +140,7 @@ class Session final : private EventListener {
   const SteadyClock& clock_;
   TickPacer pacer_;
   KeySteering steering_;
+  GamepadKeys gamepad_;
   std::array<Shown, kAllWindows.size()> shown_{};
   Changes changes_;
   std::optional<Window> activated_;

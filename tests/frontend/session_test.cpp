@@ -189,6 +189,28 @@ TEST_F(SessionStory, LosingTheKeyboardPausesARoundAndLetsGoOfTheKeys) {
   EXPECT_EQ(session.shell().form1()->shpgreen.left, left);
 }
 
+TEST_F(SessionStory, AGamepadStartsPlayOnSteersAndLetsGo) {
+  session.Click(Control::kCmdplay);
+  session.LoseKeyboard();
+  session.ReadGamepad({.buttons = 1U << kPadStart});
+  EXPECT_FALSE(Game().paused);
+  session.ReadGamepad({.buttons = 1U << kPadStart});  // held: pressed once
+  EXPECT_FALSE(Game().paused);
+  const Shape& square = session.shell().form1()->shpgreen;
+  session.MovePointer(5000, 4000);
+  session.ReadGamepad({.y = 0.3F});  // a stick barely off centre stays put
+  Play(4);
+  EXPECT_EQ(square.top, 4000);
+  session.ReadGamepad({.x = 0.9F, .buttons = 1U << kPadUp});
+  Play(4);
+  EXPECT_GT(square.left, 5000);
+  EXPECT_LT(square.top, 4000);
+  session.ReadGamepad({});
+  const float left = square.left;
+  Play(4);
+  EXPECT_EQ(square.left, left);
+}
+
 TEST_F(SessionStory, EnterPressesOnceAndEscapeLeavesTheHelpWindow) {
   session.Click(Control::kCmdhowto);
   EXPECT_EQ(FocusedName(Window::kFrmhelp), "Command1");
