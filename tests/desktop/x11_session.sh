@@ -79,10 +79,11 @@ find_window() {
   xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true
 }
 
-# Prints the id of the shown window with exactly this title, waiting up to ten seconds for it.
+# Prints the id of the shown window with exactly this title, waiting up to thirty seconds for it:
+# the first start in a new system took more than ten once.
 wait_for_window() {
   local id
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     id=$(find_window "$1")
     [ -z "$id" ] || { echo "$id"; return 0; }
     sleep 0.1
