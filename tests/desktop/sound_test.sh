@@ -2,24 +2,59 @@
 # SPDX-FileCopyrightText: 2026 The Quibbet developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The game heard through a PulseAudio of the test's own with a null sink, whose monitor parec
-# records. A round played sounds, on a stream the desktop's mixer shows as the game's; after M on
-# the menu the next run's round is silent; with no server the game starts and plays.
+# The game heard through a real sound server of the test's own with a null sink, whose monitor
+# parec records: PulseAudio, or with "pipewire" as the second argument PipeWire's pulse server
+# with WirePlumber on a D-Bus of their own. A round played sounds, on a stream the desktop's mixer
+# shows as the game's; on PulseAudio also: after M on the menu the next run's round is silent,
+# and with no server the game starts and plays.
 set -euo pipefail
 
-program=$1
+program=$1 server=${2:-pulseaudio}
 . "$(dirname "$0")/x11_session.sh"
-begin_test_session Xvfb xdotool pulseaudio parec pactl python3
+if [ "$server" = pipewire ]; then
+  begin_test_session Xvfb xdotool pipewire pipewire-pulse wireplumber dbus-daemon parec pactl python3
+else
+  begin_test_session Xvfb xdotool pulseaudio parec pactl python3
+fi
 # PulseAudio keeps its cookie under HOME.
 export HOME=$work
 trap 'status=$?; [ "$status" -eq 0 ] || show_program_log; stop_sound; stop_session; rm -rf "$work"' EXIT
+SERVER_PIDS=()
 stop_sound() {
   [ -z "${RECORD_PID:-}" ] || kill "$RECORD_PID" 2>/dev/null || true
+  [ ${#SERVER_PIDS[@]} -eq 0 ] || kill "${SERVER_PIDS[@]}" 2>/dev/null || true
   stop_sound_server
 }
-start_sound_server "$work/pulseaudio.log"
 
-# Ready once the null sink is the default: a stream opened before then is linked nowhere.
+# Both name their null sink "null", so its monitor is null.monitor.
+if [ "$server" = pipewire ]; then
+  mkdir -p "$XDG_CONFIG_HOME/pipewire/pipewire.conf.d"
+  cat >"$XDG_CONFIG_HOME/pipewire/pipewire.conf.d/null-sink.conf" <<'CONF'
+context.objects = [
+  { factory = adapter
+    args = { factory.name = support.null-audio-sink node.name = "null" media.class = "Audio/Sink"
+             audio.position = [ FL FR ] } }
+]
+CONF
+  # Without a login manager (a container, a CI root) WirePlumber's bluetooth part cannot watch
+  # the seats, and WirePlumber then leaves PipeWire at once.
+  mkdir -p "$XDG_CONFIG_HOME/wireplumber/bluetooth.lua.d"
+  echo 'bluez_monitor.properties["with-logind"] = false' \
+    >"$XDG_CONFIG_HOME/wireplumber/bluetooth.lua.d/51-no-logind.lua"
+  export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
+  dbus-daemon --session --address="$DBUS_SESSION_BUS_ADDRESS" --nofork --nopidfile \
+    >"$work/dbus.log" 2>&1 &
+  SERVER_PIDS+=($!)
+  for daemon in pipewire wireplumber pipewire-pulse; do
+    sleep 0.3
+    "$daemon" >"$work/$daemon.log" 2>&1 &
+    SERVER_PIDS+=($!)
+  done
+else
+  start_sound_server "$work/pulseaudio.log"
+fi
+# Ready once the null sink is the default, which on PipeWire only WirePlumber makes it; a stream
+# opened before then is linked nowhere.
 for _ in $(seq 200); do
   pactl info 2>/dev/null | grep -q "Default Sink: null" && break
   sleep 0.1
@@ -80,6 +115,10 @@ heard=$(peak_of "$work/heard.raw")
 pactl list sink-inputs | grep -q 'application.name = "Quibbet"' ||
   { echo "FAIL: the mixer does not show the game's stream as Quibbet's"; exit 1; }
 end_program
+if [ "$server" = pipewire ]; then
+  echo "PASS: peak $heard in play on PipeWire"
+  exit 0
+fi
 
 # M on the menu turns sound off, and the next run starts silent.
 open_menu
