@@ -265,6 +265,8 @@ export class WindowView {
     if (symbol === "none") return;
     const svg = document.createElementNS(SVG, "svg");
     svg.setAttribute("viewBox", "0 0 100 100");
+    // Assistive technology names the blocks by kind already.
+    svg.setAttribute("aria-hidden", "true");
     svg.classList.add("symbol");
     const path = document.createElementNS(SVG, "path");
     if (symbol === "diamond") {
