@@ -10,7 +10,9 @@
 export const KIND = ["shape", "line", "label", "button", "textbox", "picture"];
 export const ROLE = ["sans", "display", "bookman"];
 const FIELDS = ["kind", "left", "top", "width", "height", "visible", "role", "points", "weight", "italic",
-  "centred", "wrap", "opaque", "back", "fore", "filled", "border", "tab", "button"];
+  "centred", "wrap", "opaque", "back", "fore", "filled", "border", "tab", "button", "symbol", "ink"];
+// The symbols that tell blocks apart without colour, as the module numbers them.
+export const SYMBOL = ["none", "plus", "cross", "snowflake", "ring", "bar", "diamond"];
 
 /**
  * @typedef {object} Control
@@ -25,6 +27,8 @@ const FIELDS = ["kind", "left", "top", "width", "height", "visible", "role", "po
  * @property {number} fore @property {boolean} filled @property {number} border
  * @property {number} tab -1 for a control that never takes the focus
  * @property {number} button the rules' number of the button, -1 for none
+ * @property {string} symbol over a shape's fill, "none" while symbols are off
+ * @property {number} ink the symbol's colour
  */
 
 /**
@@ -43,6 +47,7 @@ export function readControl(game, w, i) {
   FIELDS.forEach((field, n) => (c[field] = game._quibbet_field(w, i, n)));
   c.kind = KIND[/** @type {number} */ (c.kind)];
   c.role = ROLE[/** @type {number} */ (c.role)];
+  c.symbol = SYMBOL[/** @type {number} */ (c.symbol)];
   for (const flag of ["visible", "italic", "centred", "wrap", "opaque", "filled"]) c[flag] = c[flag] === 1;
   c.name = game.UTF8ToString(game._quibbet_text(w, i, 0));
   c.text = game.UTF8ToString(game._quibbet_text(w, i, 1));

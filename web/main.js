@@ -166,11 +166,13 @@ function sync() {
     }
     if (changed & 3 && !view.root.hidden) view.applyFocus(game._quibbet_window_field(w, 3));
   }
-  const sound = game._quibbet_sound();
-  if (sound & 1) showSoundNotice(game.UTF8ToString(game._quibbet_sound_notice()));
-  // Written only when it changes: a write of the same value is still a change to the page.
-  const heard = sound & 2 ? "on" : "off";
+  const choices = game._quibbet_choices();
+  if (choices & 1) showChoiceNotice(game.UTF8ToString(game._quibbet_choice_notice()));
+  // Written only when they change: a write of the same value is still a change to the page.
+  const heard = choices & 2 ? "on" : "off";
   if (document.body.dataset.sound !== heard) document.body.dataset.sound = heard;
+  const symbols = choices & 4 ? "on" : "off";
+  if (document.body.dataset.symbols !== symbols) document.body.dataset.symbols = symbols;
   if (activate) {
     const active = game._quibbet_active();
     for (const [w, view] of views) view.setActive(w === active);
@@ -179,23 +181,24 @@ function sync() {
   schedule();
 }
 
-// "Sound off" or "Sound on" for a moment, over the windows; no control, so it takes no input.
+// What M or C did ("Sound off", "Symbols on") for a moment, over the windows; no control, so
+// it takes no input.
 /** @type {HTMLElement | null} */
-let soundNotice = null;
-let soundNoticeTimer = 0;
+let choiceNotice = null;
+let choiceNoticeTimer = 0;
 /** @param {string} text */
-function showSoundNotice(text) {
-  if (!soundNotice) {
-    soundNotice = document.createElement("div");
-    soundNotice.className = "sound-notice";
-    soundNotice.setAttribute("role", "status");
-    document.body.append(soundNotice);
+function showChoiceNotice(text) {
+  if (!choiceNotice) {
+    choiceNotice = document.createElement("div");
+    choiceNotice.className = "choice-notice";
+    choiceNotice.setAttribute("role", "status");
+    document.body.append(choiceNotice);
   }
-  soundNotice.textContent = text;
-  soundNotice.hidden = false;
-  clearTimeout(soundNoticeTimer);
-  soundNoticeTimer = window.setTimeout(() => {
-    if (soundNotice) soundNotice.hidden = true;
+  choiceNotice.textContent = text;
+  choiceNotice.hidden = false;
+  clearTimeout(choiceNoticeTimer);
+  choiceNoticeTimer = window.setTimeout(() => {
+    if (choiceNotice) choiceNotice.hidden = true;
   }, 1200);
 }
 

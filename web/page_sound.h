@@ -3,13 +3,9 @@
 
 #pragma once
 
-#include <optional>
-
 #include "frontend/sound_player.h"
-#include "frontend/sound_setting.h"
 
-// The page's sound: the effects go to the page's Web Audio module (sound.js) by number, and
-// the choice of sound on or off is kept in localStorage, item "quibbet/sound".
+// The page's sound: the effects go to the page's Web Audio module (sound.js) by number.
 
 namespace quibbet {
 
@@ -17,12 +13,6 @@ class PageSoundPlayer final : public SoundPlayer {
  public:
   void Play(Cue cue) override;
   void Silence() override;
-};
-
-class PageSoundSetting final : public SoundSetting {
- public:
-  std::optional<bool> Read() override;
-  void Write(bool on) override;
 };
 
 }  // namespace quibbet

@@ -35,8 +35,8 @@ export interface QuibbetModule {
   _quibbet_field(window: number, index: number, field: number): number;
   _quibbet_text(window: number, index: number, which: number): number;
   _quibbet_notice(line: number): number;
-  _quibbet_sound(): number;
-  _quibbet_sound_notice(): number;
+  _quibbet_choices(): number;
+  _quibbet_choice_notice(): number;
   _quibbet_effect(cue: number): number;
   _quibbet_effect_length(): number;
   _quibbet_effect_rate(): number;

@@ -20,6 +20,7 @@
 #include "frontend/session.h"
 #include "frontend/sound_synth.h"
 #include "local_storage_file.h"
+#include "page_settings.h"
 #include "page_sound.h"
 #include "scores/file_store.h"
 
@@ -72,13 +73,17 @@ struct Game {
                        [](const std::string& line) { emscripten_console_warn(line.c_str()); }, box};
   PageClock clock;
   PageSoundPlayer player;
-  PageSoundSetting soundSetting;
-  Sound sound{player, soundSetting};
+  PageSettings settings;
+  Sound sound{player, settings};
+  Choice symbols{settings, kSymbolsChoice};
   Session session{random, box, highScores, clock};
   Changes changes;
   std::vector<std::int16_t> effect;  // the last effect drawn for the page
 
-  Game() { session.AttachSound(sound); }
+  Game() {
+    session.AttachSound(sound);
+    session.AttachSymbols(symbols);
+  }
 };
 
 Game& TheGame() {
@@ -139,6 +144,8 @@ enum class Field {
   kBorderWidth,
   kTabIndex,
   kButton,  // -1: not a button of the rules
+  kSymbol,
+  kSymbolInk,
 };
 
 double FieldOf(const ControlView& c, Field field) {
@@ -181,6 +188,10 @@ double FieldOf(const ControlView& c, Field field) {
       return c.tabIndex;
     case Field::kButton:
       return c.button ? static_cast<double>(*c.button) : -1;
+    case Field::kSymbol:
+      return static_cast<double>(c.symbol.symbol);
+    case Field::kSymbolInk:
+      return c.symbol.ink;
   }
   return 0;
 }
@@ -370,14 +381,17 @@ EMSCRIPTEN_KEEPALIVE const char* quibbet_text(int window, int index, int which) 
   return which == 0 ? c->name.c_str() : c->text.c_str();
 }
 
-// Whether a window's change includes M turning sound off or on (1), and whether sound is on (2).
-EMSCRIPTEN_KEEPALIVE int quibbet_sound() {
+// Whether the changes include M or C turning sound or symbols off or on (1), whether sound is
+// on (2) and whether symbols are (4).
+EMSCRIPTEN_KEEPALIVE int quibbet_choices() {
   const quibbet::Game& game = TheGame();
-  return (game.changes.sound ? 1 : 0) | (game.sound.on() ? 2 : 0);
+  return (game.changes.choiceNotice.empty() ? 0 : 1) | (game.sound.on() ? 2 : 0) |
+         (game.symbols.on() ? 4 : 0);
 }
 
-EMSCRIPTEN_KEEPALIVE const char* quibbet_sound_notice() {
-  return TheGame().sound.Notice().data();
+// What M or C did, to tell the player; the notices are texts of the program's own.
+EMSCRIPTEN_KEEPALIVE const char* quibbet_choice_notice() {
+  return TheGame().changes.choiceNotice.data();
 }
 
 // Draws a cue's effect into the module's memory: returns where its 16-bit samples start, and

@@ -5,8 +5,8 @@
 // does, from the moment it touches to the moment it lifts, and a second finger does not: its touch and its movements reach the window as
 // pointer movements, through the same handler and so the same rule. Where the main pointer is a
 // finger, a bar of large buttons beside the window stands in for the keys a round needs, the
-// spacebar (Freeze), P (Pause) and M (Sound, pressed while sound is on), sent to the game window as
-// those keys.
+// spacebar (Freeze), P (Pause), M (Sound, pressed while sound is on) and C (Symbols, pressed
+// while they are shown), sent to the game window as those keys.
 
 import { watchWindows } from "./window_watch.js";
 
@@ -14,7 +14,8 @@ const GAME = "Form1";
 const KEYS = [
   { caption: "Freeze", key: " ", code: "Space", keyCode: 32 },
   { caption: "Pause", key: "p", code: "KeyP", keyCode: 80 },
-  { caption: "Sound", key: "m", code: "KeyM", keyCode: 77 },
+  { caption: "Sound", key: "m", code: "KeyM", keyCode: 77, state: "sound" },
+  { caption: "Symbols", key: "c", code: "KeyC", keyCode: 67, state: "symbols" },
 ];
 
 /** @param {HTMLElement} desktop */
@@ -43,7 +44,7 @@ export function playByTouch(desktop) {
   bar.className = "touch-bar";
   bar.setAttribute("aria-label", "Game keys");
   bar.hidden = true;
-  for (const { caption, ...key } of KEYS) {
+  for (const { caption, state, ...key } of KEYS) {
     const button = document.createElement("button");
     button.type = "button";
     button.textContent = caption;
@@ -64,10 +65,10 @@ export function playByTouch(desktop) {
     button.addEventListener("click", (e) => {
       if (e.detail === 0) press();
     });
-    if (key.code === "KeyM") {
-      // Pressed while sound is on; main.js marks the body with the sound's state.
-      const press = () => button.setAttribute("aria-pressed", String(document.body.dataset.sound !== "off"));
-      new MutationObserver(press).observe(document.body, { attributes: true, attributeFilter: ["data-sound"] });
+    if (state) {
+      // Pressed while the choice is on; main.js marks the body with its state.
+      const press = () => button.setAttribute("aria-pressed", String(document.body.dataset[state] === "on"));
+      new MutationObserver(press).observe(document.body, { attributes: true, attributeFilter: [`data-${state}`] });
       press();
     }
     bar.append(button);

@@ -48,6 +48,31 @@ function applyFont(element, c) {
 
 const SVG = "http://www.w3.org/2000/svg";
 
+// The symbols that tell blocks apart without colour, laid out as src/frontend/block_symbol.h
+// has them: centred, spanning 0.7 of the shape's inside in lines 0.12 of it thick but never
+// thinner than 2 pixels, here in a square of 100 units that scales with the shape.
+const H = 35;
+const STROKE = 12;
+const MIN_STROKE = 2;
+const D = H * Math.SQRT1_2;
+const BAR = `M${50 - H} 50H${50 + H}`;
+const PLUS = `${BAR}M50 ${50 - H}V${50 + H}`;
+const CROSS = `M${50 - D} ${50 - D}L${50 + D} ${50 + D}M${50 - D} ${50 + D}L${50 + D} ${50 - D}`;
+/** @param {number} stroke A ring's line lies inside the span, as the crosses' ends do. */
+const ring = (stroke) => {
+  const r = H - stroke / 2;
+  return `M${50 - r} 50a${r} ${r} 0 1 0 ${2 * r} 0a${r} ${r} 0 1 0 ${-2 * r} 0`;
+};
+/** @type {Record<string, (stroke: number) => string>} */
+const STROKED = {
+  plus: () => PLUS,
+  cross: () => CROSS,
+  snowflake: () => PLUS + CROSS,
+  ring,
+  bar: () => BAR,
+};
+const DIAMOND = `M50 ${50 - H}L${50 + H} 50L50 ${50 + H}L${50 - H} 50Z`;
+
 export class WindowView {
   /**
    * @param {string} name
@@ -210,7 +235,8 @@ export class WindowView {
     if (was.width !== c.width) element.style.width = px(c.width);
     if (was.height !== c.height) element.style.height = px(c.height);
     if (c.kind === "shape") {
-      if (was.back !== c.back || was.width !== c.width || was.height !== c.height) this.drawShape(element, c);
+      const look = was.back !== c.back || was.symbol !== c.symbol || was.ink !== c.ink;
+      if (look || was.width !== c.width || was.height !== c.height) this.drawShape(element, c);
     } else if (c.kind === "textbox") {
       const input = /** @type {HTMLInputElement} */ (element);
       if (input.value !== c.text) input.value = c.text;
@@ -227,6 +253,35 @@ export class WindowView {
     element.style.borderWidth = inner ? `${c.border}px` : "0";
     element.style.borderColor = cssColour(c.fore);
     element.style.background = !inner ? cssColour(c.fore) : c.filled && c.back >= 0 ? cssColour(c.back) : "transparent";
+    const inside = toPixels(Math.min(c.width, c.height)) - 2 * c.border;
+    this.drawSymbol(element, inner ? c.symbol : "none", c.ink, Math.max(STROKE, (MIN_STROKE * 100) / inside));
+  }
+
+  // The symbol over the shape's inside, as a vector, sharp at any size and pixel ratio.
+  /** @param {HTMLElement} element @param {string} symbol @param {number} ink @param {number} stroke in units */
+  drawSymbol(element, symbol, ink, stroke) {
+    element.dataset.symbol = symbol;
+    element.querySelector("svg")?.remove();
+    if (symbol === "none") return;
+    const svg = document.createElementNS(SVG, "svg");
+    svg.setAttribute("viewBox", "0 0 100 100");
+    // Assistive technology names the blocks by kind already.
+    svg.setAttribute("aria-hidden", "true");
+    svg.classList.add("symbol");
+    const path = document.createElementNS(SVG, "path");
+    if (symbol === "diamond") {
+      path.setAttribute("d", DIAMOND);
+      path.setAttribute("fill", cssColour(ink));
+    } else {
+      path.setAttribute("d", STROKED[symbol](stroke));
+      path.setAttribute("fill", "none");
+      path.setAttribute("stroke", cssColour(ink));
+      path.setAttribute("stroke-width", String(stroke));
+      // Straight lines on whole pixels, sharp even on the smallest block.
+      if (symbol === "plus" || symbol === "bar") path.setAttribute("shape-rendering", "crispEdges");
+    }
+    svg.append(path);
+    element.append(svg);
   }
 
   // Puts the keyboard focus where the session has it: on a control, or on the window itself.

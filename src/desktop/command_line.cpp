@@ -81,8 +81,9 @@ CommandLine ReadCommandLine(int argc, char** argv) {
   parser.addOption(overwrite);
   const QCommandLineOption mute(
       QStringLiteral("mute"),
-      QStringLiteral("Plays without sound this once; M turns sound on and off, and the game "
-                     "keeps the last choice for the next run."));
+      QStringLiteral("Plays without sound this once; M turns sound on and off, C the symbols "
+                     "that tell the blocks apart without colour, and the game keeps the last "
+                     "choices for the next run."));
   parser.addOption(mute);
   AcceptQtOptions(parser);
 

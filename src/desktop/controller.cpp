@@ -82,8 +82,8 @@ void Controller::Sync() {
     window->activateWindow();
   }
   if (WindowView* window =
-          changes.sound && session_.Active() ? view(*session_.Active()) : nullptr) {
-    soundNotice_.Show(*window, session_.sound()->Notice());
+          !changes.choiceNotice.empty() && session_.Active() ? view(*session_.Active()) : nullptr) {
+    choiceNotice_.Show(*window, changes.choiceNotice);
   }
   syncing_ = false;
   if (session_.Ended()) {

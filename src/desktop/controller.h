@@ -10,9 +10,9 @@
 
 #include "common/message_box.h"
 #include "common/random_source.h"
+#include "desktop/choice_notice.h"
 #include "desktop/game_clock.h"
 #include "desktop/later_deleter.h"
-#include "desktop/sound_notice.h"
 #include "desktop/window_placement.h"
 #include "desktop/window_view.h"
 #include "frontend/session.h"
@@ -67,7 +67,7 @@ class Controller final : public QObject {
   Session session_;
   WindowPlacement placement_;
   std::array<OnScreen, kAllWindows.size()> screens_;
-  SoundNotice soundNotice_;
+  ChoiceNotice choiceNotice_;
   bool syncing_ = false;
 };
 

@@ -25,7 +25,7 @@
 #include "desktop/display_check.h"
 #include "desktop/font_config_warm_up.h"
 #include "desktop/qt_message_box.h"
-#include "desktop/qt_sound_setting.h"
+#include "desktop/qt_settings.h"
 #include "desktop/sdl_module_thread.h"
 #include "frontend/sound.h"
 #include "record/recorder.h"
@@ -105,8 +105,9 @@ int main(int argc, char** argv) {
   quibbet::FileStore highScores(
       highScoreFile, [](const std::string& line) { std::cerr << line << std::endl; }, box);
   quibbet::DeferredSoundPlayer player;
-  quibbet::QtSoundSetting soundSetting;
-  quibbet::Sound sound(player, soundSetting, commandLine.mute);
+  quibbet::QtSettings settings;
+  quibbet::Sound sound(player, settings, commandLine.mute);
+  quibbet::Choice symbols(settings, quibbet::kSymbolsChoice);
   std::unique_ptr<Recording> recording;
   if (recordingFiles) {
     recording = std::make_unique<Recording>(std::move(*recordingFiles), random, box, highScores);
@@ -120,6 +121,7 @@ int main(int argc, char** argv) {
   QObject::connect(&controller, &quibbet::Controller::finished, &*app, &QApplication::quit,
                    Qt::QueuedConnection);
   controller.session().AttachSound(sound);
+  controller.session().AttachSymbols(symbols);
   controller.Start();
   // The SDL module keeps the same place beside the program when installed as in the build. It
   // loads once the menu is on its way to the screen; the pads' states come to this thread.

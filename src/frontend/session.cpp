@@ -15,6 +15,7 @@ constexpr std::int16_t kEnter = 13;
 constexpr std::int16_t kEscape = 27;
 constexpr std::int16_t kPause = 'P';
 constexpr std::int16_t kMute = 'M';
+constexpr std::int16_t kSymbols = 'C';
 
 bool TakesFocus(const ControlView& control) {
   return control.tabIndex >= 0 && control.visible;
@@ -92,9 +93,11 @@ Session::KeyRoute Session::RouteKey(Window w, std::int16_t code) const {
   return {.press = std::nullopt, .toGameWindow = w == Window::kForm1 && focused == nullptr};
 }
 
-bool Session::TakesMute(Window w, std::int16_t code) const {
+bool Session::TakesChoiceKey(Window w, std::int16_t code) const {
   const WindowDescription* description = Description(w);
-  if (code != kMute || sound_ == nullptr || description == nullptr) {
+  const bool attached =
+      (code == kMute && sound_ != nullptr) || (code == kSymbols && symbols_ != nullptr);
+  if (!attached || description == nullptr) {
     return false;
   }
   const int focus = description->focus;
@@ -104,18 +107,17 @@ bool Session::TakesMute(Window w, std::int16_t code) const {
 
 bool Session::TakesKey(Window w, std::int16_t code) const {
   const KeyRoute route = RouteKey(w, code);
-  return route.press || route.toGameWindow || TakesMute(w, code);
+  return route.press || route.toGameWindow || TakesChoiceKey(w, code);
 }
 
 std::optional<Control> Session::KeyPresses(Window w, std::int16_t code) const {
-  return TakesMute(w, code) ? std::nullopt : RouteKey(w, code).press;
+  return TakesChoiceKey(w, code) ? std::nullopt : RouteKey(w, code).press;
 }
 
 bool Session::PressKey(Window w, std::int16_t code, bool repeat) {
-  if (TakesMute(w, code)) {
+  if (TakesChoiceKey(w, code)) {
     if (!repeat) {
-      sound_->Toggle();
-      changes_.sound = true;
+      ToggleChoice(code);
     }
     return true;
   }
@@ -143,6 +145,30 @@ bool Session::PressKey(Window w, std::int16_t code, bool repeat) {
     Settle();
   }
   return true;
+}
+
+void Session::ToggleChoice(std::int16_t code) {
+  if (code == kMute) {
+    sound_->Toggle();
+    changes_.choiceNotice = sound_->Notice();
+    return;
+  }
+  symbols_->Toggle();
+  changes_.choiceNotice = symbols_->Notice();
+  RedescribeAll();
+}
+
+void Session::AttachSymbols(Choice& symbols) {
+  symbols_ = &symbols;
+  RedescribeAll();
+}
+
+// Every window's shapes change their look at once.
+void Session::RedescribeAll() {
+  for (Shown& screen : shown_) {
+    screen.stale = true;
+  }
+  Settle();
 }
 
 void Session::ReleaseKey(std::int16_t code) {
@@ -308,11 +334,11 @@ void Session::SettleWindow(Window w) {
   }
   const bool fresh = !screen.description || screen.generation != shell_.Generation(w);
   if (fresh) {
-    screen.description = Describe(shell_, w);
+    screen.description = Describe(shell_, w, SymbolsOn());
     screen.generation = shell_.Generation(w);
     change(w).state = true;
   } else {
-    change(w).controls |= Update(*screen.description, shell_);
+    change(w).controls |= Update(*screen.description, shell_, SymbolsOn());
   }
   SettleFocus(w, fresh);
 }

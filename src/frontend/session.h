@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "common/game_event.h"
+#include "frontend/choice.h"
 #include "frontend/gamepad_keys.h"
 #include "frontend/key_steering.h"
 #include "frontend/sound.h"
@@ -43,7 +44,9 @@ struct WindowChange {
 struct Changes {
   std::array<WindowChange, kAllWindows.size()> windows{};
   bool activate = false;  // a window was newly shown: bring Active() to the front
-  bool sound = false;     // M turned sound off or on: show the sound's notice for a moment
+  // M turned sound off or on, or C symbols: what to tell the player for a moment; empty if
+  // neither.
+  std::string_view choiceNotice;
 };
 
 class Session final : private EventListener {
@@ -102,7 +105,9 @@ class Session final : private EventListener {
   // The effects play through sound from now on, except in a paused round or out of sight; M
   // turns it off and on in any window but in the name box.
   void AttachSound(Sound& sound) { sound_ = &sound; }
-  const Sound* sound() const { return sound_; }
+  // The shapes carry their kinds' symbols while symbols is on; C turns it off and on where M
+  // turns sound.
+  void AttachSymbols(Choice& symbols);
 
   // For a recorder or another listener to attach to the rules.
   Shell& shell() { return shell_; }
@@ -121,8 +126,11 @@ class Session final : private EventListener {
     bool toGameWindow = false;
   };
   KeyRoute RouteKey(Window w, std::int16_t code) const;
-  // Whether M on w turns sound off or on rather than typing.
-  bool TakesMute(Window w, std::int16_t code) const;
+  // Whether the key on w turns sound (M) or symbols (C) off or on rather than typing.
+  bool TakesChoiceKey(Window w, std::int16_t code) const;
+  void ToggleChoice(std::int16_t code);
+  void RedescribeAll();
+  bool SymbolsOn() const { return symbols_ != nullptr && symbols_->on(); }
 
   void On(const GameEvent& event) override;
   // Brings descriptions, focus, pause and pace in line after the rules have run.
@@ -148,6 +156,7 @@ class Session final : private EventListener {
   bool ticking_ = false;
   bool outOfSight_ = false;
   Sound* sound_ = nullptr;
+  Choice* symbols_ = nullptr;
 };
 
 }  // namespace quibbet

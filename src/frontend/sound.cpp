@@ -7,19 +7,18 @@
 
 namespace quibbet {
 
-Sound::Sound(SoundPlayer& player, SoundSetting& setting, bool mutedForRun)
-    : player_(player), setting_(setting), on_(!mutedForRun && setting.Read().value_or(true)) {}
+Sound::Sound(SoundPlayer& player, Settings& settings, bool mutedForRun)
+    : player_(player), choice_(settings, kSoundChoice, mutedForRun) {}
 
 void Sound::Toggle() {
-  on_ = !on_;
-  if (!on_) {
+  choice_.Toggle();
+  if (!choice_.on()) {
     player_.Silence();
   }
-  setting_.Write(on_);
 }
 
 void Sound::Hear(const GameEvent& event) {
-  if (!on_) {
+  if (!choice_.on()) {
     return;
   }
   if (const auto cue = CueFor(event)) {

@@ -6,33 +6,29 @@
 #include <string_view>
 
 #include "common/game_event.h"
+#include "frontend/choice.h"
 #include "frontend/sound_player.h"
-#include "frontend/sound_setting.h"
 
 // The game heard: each event that has a cue plays its effect, unless the player turned sound
 // off. Sound is on until the player turns it off, and the choice is kept for the next run.
 
 namespace quibbet {
 
-inline constexpr std::string_view kSoundOnNotice = "Sound on";
-inline constexpr std::string_view kSoundOffNotice = "Sound off";
-
 class Sound final {
  public:
   // mutedForRun: off for this run whatever the setting says, until the player turns it on.
-  Sound(SoundPlayer& player, SoundSetting& setting, bool mutedForRun = false);
+  Sound(SoundPlayer& player, Settings& settings, bool mutedForRun = false);
 
-  bool on() const { return on_; }
+  bool on() const { return choice_.on(); }
   // Turns sound off or on, and keeps the choice.
   void Toggle();
   void Hear(const GameEvent& event);
   // The notice that tells the player what M did.
-  std::string_view Notice() const { return on_ ? kSoundOnNotice : kSoundOffNotice; }
+  std::string_view Notice() const { return choice_.Notice(); }
 
  private:
   SoundPlayer& player_;
-  SoundSetting& setting_;
-  bool on_;
+  Choice choice_;
 };
 
 }  // namespace quibbet

@@ -162,6 +162,15 @@ void ForEachControl(const Shell& shell, Window w, Visit&& visit) {
   }
 }
 
+template <typename Drawn>
+ControlView ViewOf(const Drawn& control, bool symbols) {
+  ControlView view = ViewOf(control);
+  if (symbols && view.kind == ControlKind::kShape && view.filled && view.backColor) {
+    view.symbol = SymbolFor(*view.backColor);
+  }
+  return view;
+}
+
 std::string Named(std::string_view name, int index) {
   std::string named(name);
   if (index >= 0) {
@@ -181,7 +190,7 @@ std::optional<int> WindowDescription::IndexOf(std::string_view name) const {
   return std::nullopt;
 }
 
-WindowDescription Describe(const Shell& shell, Window w) {
+WindowDescription Describe(const Shell& shell, Window w, bool symbols) {
   WindowDescription description;
   description.window = w;
   switch (w) {
@@ -204,7 +213,7 @@ WindowDescription Describe(const Shell& shell, Window w) {
       break;
   }
   ForEachControl(shell, w, [&](std::string_view name, int index, const auto& control) {
-    ControlView view = ViewOf(control);
+    ControlView view = ViewOf(control, symbols);
     view.name = Named(name, index);
     if (view.kind == ControlKind::kButton) {
       view.button = ControlNamed(view.name);
@@ -214,13 +223,13 @@ WindowDescription Describe(const Shell& shell, Window w) {
   return description;
 }
 
-std::uint64_t Update(WindowDescription& description, const Shell& shell) {
+std::uint64_t Update(WindowDescription& description, const Shell& shell, bool symbols) {
   static_assert(kTableRows * 3 + 25 <= 64, "a mask bit for every control");
   std::uint64_t changed = 0;
   std::size_t i = 0;
   ForEachControl(shell, description.window, [&](std::string_view, int, const auto& control) {
     ControlView& shown = description.controls[i];
-    ControlView now = ViewOf(control);
+    ControlView now = ViewOf(control, symbols);
     now.button = shown.button;
     std::string name = std::exchange(shown.name, {});
     if (!(now == shown)) {

@@ -13,11 +13,11 @@
 
 namespace quibbet {
 
-// w must be loaded.
-WindowDescription Describe(const Shell& shell, Window w);
+// w must be loaded. symbols: the shapes carry the symbols of their kinds.
+WindowDescription Describe(const Shell& shell, Window w, bool symbols);
 
 // Brings the controls in line with the rules' data; returns a mask with bit i set for each
 // control i that changed. w must be the loaded window the description was made of.
-std::uint64_t Update(WindowDescription& description, const Shell& shell);
+std::uint64_t Update(WindowDescription& description, const Shell& shell, bool symbols);
 
 }  // namespace quibbet

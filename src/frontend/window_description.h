@@ -11,12 +11,13 @@
 
 #include "common/controls.h"
 #include "common/window.h"
+#include "frontend/block_symbol.h"
 #include "shell/control.h"
 
 // What each window shows, as every front end draws it: the controls in the order they are
 // painted, each with its place in twips, text, colours, font and whether it is shown; where the
-// keyboard focus is; and whether the "Paused" notice lies over the game. Front ends draw this
-// and nothing else of the rules.
+// keyboard focus is; the symbols on the blocks, if the player wants them; and whether the "Paused"
+// notice lies over the game. Front ends draw this and nothing else of the rules.
 
 namespace quibbet {
 
@@ -59,6 +60,7 @@ struct ControlView {
   int borderWidth = 0;            // pixels
   int tabIndex = -1;              // -1: never takes the keyboard focus
   std::optional<Control> button;  // what a click on it is
+  SymbolLook symbol;              // over a shape's fill, while the player has symbols on
 
   friend bool operator==(const ControlView&, const ControlView&) = default;
 };

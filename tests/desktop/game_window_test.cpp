@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "desktop_fixture.h"
+#include "frontend/kept_settings.h"
 #include "paint_counter.h"
 
 namespace quibbet::testing {
@@ -48,6 +49,19 @@ TEST_F(GameWindow, ThePointerMovesTheSquareInTwips) {
   QCoreApplication::sendEvent(game(), &between);
   EXPECT_EQ(form1().shpgreen.left, 1507.5f) << "positions keep their fractions";
   EXPECT_EQ(form1().shpgreen.top, 3003.75f);
+}
+
+TEST_F(GameWindow, CMarksTheSquareAndCAgainTakesTheMarkOff) {
+  KeptSettings settings;
+  Choice symbols(settings, kSymbolsChoice);
+  controller_.session().AttachSymbols(symbols);
+  MovePointer({200, 300});
+  const QPoint centre(212, 312);
+  EXPECT_EQ(Picture(*game()).pixel(centre), kGreen);
+  QTest::keyClick(game()->windowHandle(), Qt::Key_C);
+  EXPECT_EQ(Picture(*game()).pixel(centre), kBlack) << "the square's mark";
+  QTest::keyClick(game()->windowHandle(), Qt::Key_C);
+  EXPECT_EQ(Picture(*game()).pixel(centre), kGreen);
 }
 
 TEST_F(GameWindow, EachTickRepaintsTheBlocks) {

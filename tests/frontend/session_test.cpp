@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What a player feels around the rules, the same in every front end: pause, the keys that reach
-// the game, where the keyboard focus goes, and what each window is told to draw.
+// the game, where the keyboard focus goes, and what each window is told to draw, symbols on the
+// blocks included.
 
 #include "frontend/session.h"
 
@@ -10,6 +11,7 @@
 
 #include <vector>
 
+#include "frontend/kept_settings.h"
 #include "test_support.h"
 
 namespace quibbet::testing {
@@ -36,6 +38,7 @@ class KeysTaken final : public InputLog {
 constexpr std::int16_t kEnter = 13;
 constexpr std::int16_t kEscape = 27;
 constexpr std::int16_t kP = 'P';
+constexpr std::int16_t kC = 'C';
 
 class SessionStory : public ::testing::Test {
  protected:
@@ -241,6 +244,68 @@ TEST_F(SessionStory, InPlayOnlyTheMovingShapesChange) {
   session.MovePointer(3000, 3000);
   EXPECT_EQ(session.TakeChanges().windows[0].controls,
             std::uint64_t{1} << *game.IndexOf("shpgreen"));
+}
+
+class SymbolsStory : public SessionStory {
+ protected:
+  SymbolsStory() {
+    session.AttachSymbols(symbols);
+    session.Click(Control::kCmdplay);
+  }
+  Symbol On(Window w, std::string_view name) const {
+    const WindowDescription& d = *session.Description(w);
+    return d.controls[static_cast<std::size_t>(*d.IndexOf(name))].symbol.symbol;
+  }
+
+  KeptSettings settings;
+  Choice symbols{settings, kSymbolsChoice};
+};
+
+TEST_F(SymbolsStory, CShowsASymbolForEachKindSaysSoAndIsRemembered) {
+  EXPECT_EQ(On(Window::kForm1, "shpgreen"), Symbol::kNone) << "off by default";
+  session.TakeChanges();
+  EXPECT_TRUE(session.TakesKey(Window::kForm1, kC));
+  EXPECT_TRUE(session.PressKey(Window::kForm1, kC, false));
+  const Changes changes = session.TakeChanges();
+  EXPECT_EQ(changes.choiceNotice, "Symbols on");
+  EXPECT_EQ(settings.Read("symbols"), true);
+  EXPECT_EQ(changes.windows[0].controls, (std::uint64_t{1} << 12) - 2)
+      << "the blocks and the square repainted, not the info bar";
+  const std::pair<const char*, Symbol> shown[] = {
+      {"shpinfo", Symbol::kNone},     {"shpother(0)", Symbol::kCross},
+      {"shpother(4)", Symbol::kPlus}, {"shpother(8)", Symbol::kRing},
+      {"shpother(9)", Symbol::kBar},  {"shpgreen", Symbol::kDiamond},
+  };
+  for (const auto& [name, symbol] : shown) {
+    EXPECT_EQ(On(Window::kForm1, name), symbol) << name;
+  }
+  // The symbol goes with the colour: a frozen red block has its own.
+  session.shell().form1()->shpother[0].backColor = kFrozen;
+  session.RunTicks(1);
+  EXPECT_EQ(On(Window::kForm1, "shpother(0)"), Symbol::kSnowflake);
+
+  // Held down, C does not flicker; it never reaches the rules, so no recording holds it.
+  session.PressKey(Window::kForm1, kC, true);
+  EXPECT_TRUE(symbols.on());
+  EXPECT_TRUE(keys.codes.empty());
+  // The next run starts as this one left it.
+  EXPECT_TRUE(Choice(settings, kSymbolsChoice).on());
+  session.PressKey(Window::kForm1, kC, false);
+  EXPECT_EQ(session.TakeChanges().choiceNotice, "Symbols off");
+  EXPECT_EQ(On(Window::kForm1, "shpgreen"), Symbol::kNone);
+}
+
+TEST_F(SymbolsStory, CInTheNameBoxTypesAndOnTheHelpWindowMarksItsSamples) {
+  LoseTheRound();
+  ASSERT_EQ(FocusedName(Window::kForm1), "txtname");
+  EXPECT_FALSE(session.TakesKey(Window::kForm1, kC));
+  EXPECT_FALSE(session.PressKey(Window::kForm1, kC, false));
+  EXPECT_FALSE(symbols.on());
+
+  session.Click(Control::kCmdmain);
+  session.Click(Control::kCmdhowto);
+  EXPECT_TRUE(session.PressKey(Window::kFrmhelp, kC, false));
+  EXPECT_EQ(On(Window::kFrmhelp, "shpred"), Symbol::kCross);
 }
 
 }  // namespace

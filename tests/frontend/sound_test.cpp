@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "frontend/kept_settings.h"
 #include "frontend/session.h"
 #include "test_support.h"
 
@@ -27,13 +28,6 @@ class HeardCues final : public SoundPlayer {
   void Silence() override { ++silenced; }
   std::vector<Cue> cues;
   int silenced = 0;
-};
-
-class KeptSetting final : public SoundSetting {
- public:
-  std::optional<bool> Read() override { return kept; }
-  void Write(bool on) override { kept = on; }
-  std::optional<bool> kept;
 };
 
 constexpr std::int16_t kM = 'M';
@@ -62,7 +56,7 @@ class SoundStory : public ::testing::Test {
   RecordingMessageBox box;
   StillClock clock;
   HeardCues heard;
-  KeptSetting setting;
+  KeptSettings setting;
   Sound sound{heard, setting};
   Session session;
 };
@@ -94,9 +88,8 @@ TEST_F(SoundStory, MMutesInAnyWindowAndIsRemembered) {
   EXPECT_TRUE(session.TakesKey(Window::kForm1, kM));
   EXPECT_TRUE(session.PressKey(Window::kForm1, kM, false));
   EXPECT_FALSE(sound.on());
-  EXPECT_EQ(sound.Notice(), kSoundOffNotice);
-  EXPECT_TRUE(session.TakeChanges().sound);
-  EXPECT_EQ(setting.kept, false);
+  EXPECT_EQ(session.TakeChanges().choiceNotice, "Sound off");
+  EXPECT_EQ(setting.Read("sound"), false);
   EXPECT_EQ(heard.silenced, 1);
   YellowsOnTheSquare(1);
   session.RunTicks(1);
@@ -108,12 +101,12 @@ TEST_F(SoundStory, MMutesInAnyWindowAndIsRemembered) {
   // The next run starts as this one left it, and a run told to be silent is so until M.
   HeardCues nextHeard;
   EXPECT_FALSE(Sound(nextHeard, setting).on());
-  setting.kept = true;
+  setting.Write("sound", true);
   Sound muted(nextHeard, setting, true);
   EXPECT_FALSE(muted.on());
   muted.Toggle();
   EXPECT_TRUE(muted.on());
-  KeptSetting neverChosen;
+  KeptSettings neverChosen;
   EXPECT_TRUE(Sound(nextHeard, neverChosen).on());
 }
 

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The page on a phone, by touch alone, upright and turned: every window whole on the screen,
-// also after turning the phone, nothing to scroll, the square on the finger, Freeze, Pause and
-// Sound from the touch bar (Pause by a second finger too), and a name typed into the name box
-// after a tap. Screenshots in build-web/screenshots.
+// also after turning the phone, nothing to scroll, the square on the finger, Freeze, Pause,
+// Sound and Symbols from the touch bar (Pause by a second finger too), and a name typed into
+// the name box after a tap. Screenshots in build-web/screenshots.
 
 import { test } from "node:test";
 import assert from "node:assert/strict";
@@ -59,7 +59,7 @@ for (const [orientation, width, height] of /** @type {const} */ ([["upright", 39
     const keys = await page.$$eval(".touch-bar:not([hidden]) button", (all) =>
       all.map((b) => ({ text: b.textContent, r: b.getBoundingClientRect().toJSON() })),
     );
-    assert.deepEqual(keys.map((k) => k.text), ["Freeze", "Pause", "Sound"]);
+    assert.deepEqual(keys.map((k) => k.text), ["Freeze", "Pause", "Sound", "Symbols"]);
     for (const { r } of keys) {
       assert.ok(r.width >= 48 && r.height >= 48, "a finger's size");
       assert.ok(r.left >= game.right || r.top >= game.bottom, "outside the window");
@@ -90,13 +90,19 @@ for (const [orientation, width, height] of /** @type {const} */ ([["upright", 39
     await tap(page, ".touch-bar button:nth-child(2)");
     await page.waitForFunction((from) => /** @type {any} */ (window).quibbetPace.ticks > from, {}, pausedAt);
 
-    // Sound: pressed while on, and a tap turns it off and on.
-    const sound = ".touch-bar button:last-child";
-    assert.equal(await page.$eval(sound, (b) => b.getAttribute("aria-pressed")), "true");
+    // Sound: pressed while on, and a tap turns it off and on; Symbols likewise, off at first.
+    const pressed = (/** @type {string} */ button) => page.$eval(button, (b) => b.getAttribute("aria-pressed"));
+    const sound = ".touch-bar button:nth-child(3)";
+    assert.equal(await pressed(sound), "true");
     await tap(page, sound);
-    assert.equal(await page.$eval(sound, (b) => b.getAttribute("aria-pressed")), "false");
+    assert.equal(await pressed(sound), "false");
     await tap(page, sound);
-    assert.equal(await page.$eval(sound, (b) => b.getAttribute("aria-pressed")), "true");
+    assert.equal(await pressed(sound), "true");
+    const symbols = ".touch-bar button:last-child";
+    assert.equal(await pressed(symbols), "false");
+    await tap(page, symbols);
+    assert.equal(await pressed(symbols), "true");
+    assert.equal(await page.$eval('[data-name="shpgreen"]', (e) => /** @type {HTMLElement} */ (e).dataset.symbol), "diamond");
 
     // A second finger on Pause pauses while the first steers, and does not move the square.
     const cdp = await page.createCDPSession();

@@ -63,7 +63,7 @@ test("no sound before the first gesture, a source per cue in play, none after M,
   await page.waitForSelector(play);
   await page.click(play);
   await page.keyboard.press("m");
-  assert.equal(await page.$eval(".sound-notice", (e) => e.textContent), "Sound off");
+  assert.equal(await page.$eval(".choice-notice", (e) => e.textContent), "Sound off");
   await sweepTheField(page);
   assert.equal(await started(page), 0, "nothing sounds after M");
   await page.reload();

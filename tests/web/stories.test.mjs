@@ -160,6 +160,47 @@ for (const scale of [1, 2]) {
   });
 }
 
+test("C puts a symbol on each kind of block and a mark on the square, says so and is kept on reload; in the name box it types", async () => {
+  const { page, errors } = await newGame();
+  /** @returns {Promise<Record<string, string | undefined>>} */
+  const symbols = () =>
+    page.$$eval('[data-window="Form1"] .shape', (all) =>
+      Object.fromEntries(all.map((e) => [/** @type {HTMLElement} */ (e).dataset.name, /** @type {HTMLElement} */ (e).dataset.symbol])),
+    );
+  await clickControl(page, "cmdplay");
+  await page.waitForSelector('[data-window="Form1"]:not([hidden])');
+  assert.equal((await symbols()).shpgreen, "none", "off by default");
+  await page.keyboard.press("c");
+  assert.equal(await page.$eval(".choice-notice", (e) => e.textContent), "Symbols on");
+  const shown = await symbols();
+  assert.deepEqual(
+    ["shpinfo", "shpother(0)", "shpother(4)", "shpother(8)", "shpother(9)", "shpgreen"].map((name) => shown[name]),
+    ["none", "cross", "plus", "ring", "bar", "diamond"],
+  );
+  // Drawn: the square's mark is black at its centre.
+  const field = await box(page, "shpinfo");
+  await page.mouse.move(field.x + 150, field.y + field.height + 200);
+  const square = await box(page, "shpgreen");
+  const shot = await page.screenshot();
+  assert.deepEqual(await pixels(shot, [[Math.round(square.x + square.width / 2), Math.round(square.y + square.height / 2)]]), [[0, 0, 0]]);
+
+  await page.reload();
+  await page.waitForSelector('[data-window="Form2"]:not([hidden]) [data-name="cmdplay"]');
+  assert.equal(await page.evaluate(() => localStorage.getItem("quibbet/symbols")), "on");
+  await clickControl(page, "cmdplay");
+  await page.waitForSelector('[data-window="Form1"]:not([hidden])');
+  assert.equal((await symbols()).shpgreen, "diamond", "kept on reload");
+  await steerOntoRed(page);
+  await page.waitForSelector('[data-name="cmdsubmit"]:not([hidden])');
+  await page.keyboard.press("c");
+  assert.equal(await page.$eval('[data-name="txtname"]', (e) => /** @type {HTMLInputElement} */ (e).value), "c");
+  assert.equal(await page.evaluate(() => document.body.dataset.symbols), "on");
+  // The stories after this one see the design's look.
+  await page.evaluate(() => localStorage.removeItem("quibbet/symbols"));
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
 test("a score below the table is refused with the exact message, then the menu, About and Exit", async () => {
   const { page, errors } = await newGame();
   await clickControl(page, "cmdplay");

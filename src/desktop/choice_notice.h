@@ -8,14 +8,14 @@
 #include <QTimer>
 #include <string_view>
 
-// "Sound off" or "Sound on" over the window where M was pressed, for a moment. It is no
-// control of the window: it takes neither the pointer nor the focus.
+// What M or C just did ("Sound off", "Symbols on") over the window where it was pressed, for a
+// moment. It is no control of the window: it takes neither the pointer nor the focus.
 
 namespace quibbet {
 
-class SoundNotice final {
+class ChoiceNotice final {
  public:
-  SoundNotice();
+  ChoiceNotice();
   void Show(QWidget& window, std::string_view text);
 
  private:

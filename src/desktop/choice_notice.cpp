@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quibbet developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "desktop/sound_notice.h"
+#include "desktop/choice_notice.h"
 
 #include "desktop/font_map.h"
 #include "desktop/qt_convert.h"
@@ -14,7 +14,7 @@ constexpr int kShownMs = 1200;
 
 }  // namespace
 
-SoundNotice::SoundNotice() {
+ChoiceNotice::ChoiceNotice() {
   timer_.setSingleShot(true);
   timer_.setInterval(kShownMs);
   QObject::connect(&timer_, &QTimer::timeout, [this] {
@@ -24,7 +24,7 @@ SoundNotice::SoundNotice() {
   });
 }
 
-void SoundNotice::Show(QWidget& window, std::string_view text) {
+void ChoiceNotice::Show(QWidget& window, std::string_view text) {
   if (!label_ || label_->parentWidget() != &window) {
     if (label_) {
       label_->deleteLater();  // the notice over another window
