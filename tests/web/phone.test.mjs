@@ -90,8 +90,8 @@ for (const [orientation, width, height] of /** @type {const} */ ([["upright", 39
     const last = menu[menu.length - 1];
     const edges = /** @type {Array<[number, number]>} */ ([
       [play.left + 4, play.top + play.height / 2 - 21],
-      [play.left + 4, play.bottom + 2],
-      [howto.right - 4, howto.top - 2],
+      [howto.left + 4, play.bottom + 2],
+      [howto.left + 4, howto.top - 2],
       [last.right - 4, last.top + last.height / 2 + 21],
     ]);
     assert.deepEqual(await reached(page, edges), ["cmdplay", "cmdplay", "cmdhowto", "cmdexit"]);

@@ -100,11 +100,12 @@ export async function lift(page) {
 // window: the drag is centred on the window, away from every control, and stays on it.
 /** @param {Page} page @param {number} x @param {number} y */
 export async function steer(page, x, y) {
-  await lift(page);
   const square = await rectOf(page, '[data-name="shpgreen"]');
   const client = await rectOf(page, '[data-window="Form1"] .client');
   const by = [x - square.left, y - square.top];
   const centre = [client.left + client.width / 2, client.top + client.height / 2];
+  // Measured first, so that the finger is up for as short a time as can be.
+  await lift(page);
   await page.touchscreen.touchStart(centre[0] - by[0] / 2, centre[1] - by[1] / 2);
   down.add(page);
   await page.touchscreen.touchMove(centre[0] + by[0] / 2, centre[1] + by[1] / 2);
