@@ -24,7 +24,8 @@ function withinReach(r, x, y) {
 /** @param {DOMRect} r @param {number} x @param {number} y */
 const distance = (r, x, y) => Math.hypot(Math.max(r.left - x, 0, x - r.right), Math.max(r.top - y, 0, y - r.bottom));
 
-// An open message box holds every tap, as it holds the windows.
+// An open message box holds every tap, as it holds the windows. Controls out of sight are in a
+// hidden window (drawn nowhere) or in the touch bar while it is idle (inert).
 /** @param {number} x @param {number} y */
 function nearestControl(x, y) {
   const scope = document.querySelector("dialog[open]") ?? document;
@@ -32,7 +33,7 @@ function nearestControl(x, y) {
   let nearest = null;
   let best = Infinity;
   for (const control of scope.querySelectorAll(CONTROLS)) {
-    if (!(control instanceof HTMLElement) || control.closest("[inert]") || !control.checkVisibility({ visibilityProperty: true })) continue;
+    if (!(control instanceof HTMLElement) || control.closest("[inert]") || control.getClientRects().length === 0) continue;
     const r = control.getBoundingClientRect();
     const d = distance(r, x, y);
     if (d < best && withinReach(r, x, y)) {
