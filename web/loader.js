@@ -3,11 +3,14 @@
 
 // The page's entry: the notice says the game is loading until its first frame is drawn; if a
 // part of it cannot be fetched, the notice says so and offers to try again. The windows are
-// fitted to the screen, made playable by touch and announced to screen readers from the start,
-// and the site is kept for offline use after the first visit.
+// fitted to the screen, made playable by touch, their controls given a fingertip's reach, and
+// announced to screen readers from the start, and the site is kept for offline use after the
+// first visit.
 
 import { fitToViewport } from "./fit.js";
 import { playByTouch } from "./touch.js";
+import { steerByTouch } from "./touch_steering.js";
+import { reachByTouch } from "./touch_reach.js";
 import { describeForScreenReaders } from "./accessible.js";
 
 // The game's module, compiled while the game's code is still on its way. A host that sends it
@@ -21,7 +24,9 @@ const compiled = fetch("quibbet-web.wasm").then(async (response) => {
 const desktop = /** @type {HTMLElement} */ (document.getElementById("desktop"));
 const notice = /** @type {HTMLElement} */ (document.getElementById("notice"));
 
+const steers = steerByTouch(desktop);
 const bar = playByTouch(desktop);
+reachByTouch(steers);
 fitToViewport(desktop, bar);
 describeForScreenReaders(desktop);
 

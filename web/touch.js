@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Quibbet developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Play by touch. The first finger on the game window steers the square as the mouse pointer
-// does, from the moment it touches to the moment it lifts, and a second finger does not: its touch and its movements reach the window as
-// pointer movements, through the same handler and so the same rule. Where the main pointer is a
-// finger, a bar of large buttons beside the window stands in for the keys a round needs, the
-// spacebar (Freeze), P (Pause), M (Sound, pressed while sound is on) and C (Symbols, pressed
-// while they are shown), sent to the game window as those keys.
+// The keys of a round by touch: where the main pointer is a finger, a bar of large buttons
+// beside the game window stands in for the keys a round needs, the spacebar (Freeze), P (Pause),
+// M (Sound, pressed while sound is on) and C (Symbols, pressed while they are shown), sent to
+// the game window as those keys. The bar shows only while a round is in play; on the game-over
+// screen its room stays empty, so that the window keeps its size and place from one round to
+// the next.
 
+import { gameField } from "./touch_steering.js";
 import { watchWindows } from "./window_watch.js";
 
-const GAME = "Form1";
 const KEYS = [
   { caption: "Freeze", key: " ", code: "Space", keyCode: 32 },
   { caption: "Pause", key: "p", code: "KeyP", keyCode: 80 },
@@ -18,25 +18,11 @@ const KEYS = [
   { caption: "Symbols", key: "c", code: "KeyC", keyCode: 67, state: "symbols" },
 ];
 
-/** @param {HTMLElement} desktop */
-const gameField = (desktop) =>
-  /** @type {HTMLElement | null} */ (desktop.querySelector(`[data-window="${GAME}"]:not([hidden]) .client`));
-
 /**
- * Steers by touch and makes the touch bar; returns the bar, shown while a round can be played
- * on a touch screen.
+ * Makes the touch bar; returns it. It keeps its room beside the game window on a touch screen.
  * @param {HTMLElement} desktop
  */
 export function playByTouch(desktop) {
-  desktop.addEventListener("pointerdown", (e) => {
-    const field = gameField(desktop);
-    if (e.pointerType === "mouse" || !e.isPrimary || !field || !(e.target instanceof Node) || !field.contains(e.target)) return;
-    // A touch is held by the element it began on; let it go, so that like the mouse it reaches
-    // whatever it moves over, and the field sees it only while over the field.
-    const target = /** @type {Element} */ (e.target);
-    if (target.hasPointerCapture(e.pointerId)) target.releasePointerCapture(e.pointerId);
-    field.dispatchEvent(new PointerEvent("pointermove", e));
-  });
   // No long-press menu over the windows.
   desktop.addEventListener("contextmenu", (e) => e.preventDefault());
 
@@ -77,10 +63,15 @@ export function playByTouch(desktop) {
 
   const coarse = matchMedia("(pointer: coarse)");
   const update = () => {
-    const show = coarse.matches && gameField(desktop) !== null;
-    if (bar.hidden === show) bar.hidden = !show;
+    const field = gameField(desktop);
+    const room = coarse.matches && field !== null;
+    if (bar.hidden === room) bar.hidden = !room;
+    // The square is shown exactly while a round is in play, paused or not.
+    const idle = !field?.querySelector('[data-name="shpgreen"]:not([hidden])');
+    if (bar.inert !== idle) bar.inert = idle;
   };
   watchWindows(desktop, update);
+  new MutationObserver(update).observe(desktop, { subtree: true, attributeFilter: ["hidden"] });
   coarse.addEventListener("change", update);
   return bar;
 }

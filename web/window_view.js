@@ -99,7 +99,7 @@ export class WindowView {
     close.setAttribute("aria-label", "Close");
     close.addEventListener("click", () => events.close());
     bar.append(caption, close);
-    this.dragByTitleBar(bar);
+    this.dragByTitleBar(bar, close);
 
     this.client = document.createElement("div");
     this.client.className = "client";
@@ -322,25 +322,37 @@ export class WindowView {
   }
 
   // A press on the title bar moves the window with the pointer and leaves the keyboard focus
-  // where it is.
-  /** @param {HTMLElement} bar */
-  dragByTitleBar(bar) {
-    bar.addEventListener("pointerdown", (e) => {
-      if (e.target !== bar && !(e.target instanceof HTMLHeadingElement)) return;
-      e.preventDefault();
-      this.reclaimKeys();
-      bar.setPointerCapture(e.pointerId);
-      const start = { x: e.clientX - this.root.offsetLeft, y: e.clientY - this.root.offsetTop };
-      // The title bar stays on the page, so that the window can always be reached and moved back.
-      /** @param {PointerEvent} m */
-      const move = (m) => {
-        const keep = Math.min(60, bar.offsetWidth);
-        const left = Math.min(Math.max(m.clientX - start.x, keep - this.root.offsetWidth), innerWidth - keep);
-        this.root.style.left = `${left}px`;
-        this.root.style.top = `${Math.min(Math.max(0, m.clientY - start.y), innerHeight - bar.offsetHeight)}px`;
-      };
-      bar.addEventListener("pointermove", move);
-      bar.addEventListener("lostpointercapture", () => bar.removeEventListener("pointermove", move), { once: true });
-    });
+  // where it is. The press is found by where it lands, not by its target: a browser moves a
+  // finger's touch from a thin bar to the nearest control, or to the window's client area, which
+  // takes the focus; the touch must not also steer or press anything there.
+  /** @param {HTMLElement} bar @param {HTMLElement} close */
+  dragByTitleBar(bar, close) {
+    /** @param {HTMLElement} element @param {PointerEvent} e */
+    const under = (element, e) => {
+      const r = element.getBoundingClientRect();
+      return e.clientX >= r.left && e.clientX < r.right && e.clientY >= r.top && e.clientY < r.bottom;
+    };
+    this.root.addEventListener(
+      "pointerdown",
+      (e) => {
+        if (!under(bar, e) || under(close, e)) return;
+        e.preventDefault();
+        e.stopPropagation();
+        this.reclaimKeys();
+        bar.setPointerCapture(e.pointerId);
+        const start = { x: e.clientX - this.root.offsetLeft, y: e.clientY - this.root.offsetTop };
+        // The title bar stays on the page, so that the window can always be reached and moved back.
+        /** @param {PointerEvent} m */
+        const move = (m) => {
+          const keep = Math.min(60, bar.offsetWidth);
+          const left = Math.min(Math.max(m.clientX - start.x, keep - this.root.offsetWidth), innerWidth - keep);
+          this.root.style.left = `${left}px`;
+          this.root.style.top = `${Math.min(Math.max(0, m.clientY - start.y), innerHeight - bar.offsetHeight)}px`;
+        };
+        bar.addEventListener("pointermove", move);
+        bar.addEventListener("lostpointercapture", () => bar.removeEventListener("pointermove", move), { once: true });
+      },
+      { capture: true },
+    );
   }
 }

@@ -8,7 +8,7 @@
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { openBrowser } from "./browser.mjs";
-import { RED, catchBlock, parking, rectOf } from "./touch_play.mjs";
+import { RED, catchBlock, lift, park } from "./touch_play.mjs";
 
 /** @typedef {import("puppeteer-core").Page} Page */
 
@@ -40,9 +40,9 @@ test("the keyboard reaches every control and close box; the name box is named; t
 
   await page.click('[data-name="cmdplay"]');
   await page.waitForSelector('[data-window="Form1"]:not([hidden])');
-  await page.touchscreen.touchStart(...parking(await rectOf(page, '[data-name="shpinfo"]')));
+  await park(page);
   await catchBlock(page, RED, async () => (await page.$('[data-name="cmdsubmit"]:not([hidden])')) !== null);
-  await page.touchscreen.touchEnd();
+  await lift(page);
   await announced(page, /^Final score: \d+$/);
   assert.equal(await positiveTabIndexes(page), 0);
 

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Quibbet developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A player's finger on the page: taps, and the square steered into the path of a block.
+// A player's finger on the page: taps, and the square steered into the path of a block. The
+// finger moves the square by its own movement, so each steer puts it down afresh and moves it as
+// far as the square is to go.
 
 import assert from "node:assert/strict";
 
@@ -57,7 +59,7 @@ export async function catchBlock(page, colours, caught) {
     // Not beside a deadly block, unless that is the one wanted.
     const near = (/** @type {{ r: DOMRectJSON }} */ b) => Math.hypot(b.r.left - x, b.r.top - y) < 4 * square.width;
     if (now.some((b) => !colours.includes(b.colour) && RED.includes(b.colour) && near(b))) continue;
-    await page.touchscreen.touchMove(x, y);
+    await steer(page, x, y);
     // Away from the edges, where the rules pull the square back, its corner comes to the finger
     // (unless the block it met ended the round and hid it).
     if (y > field.bottom && y + square.height < client.bottom) {
@@ -85,9 +87,33 @@ export async function catchBlock(page, colours, caught) {
 /** @param {{ right: number, top: number, height: number }} bar */
 export const parking = (bar) => /** @type {const} */ ([bar.right - 6, bar.top + bar.height * 0.35]);
 
+// The pages with a finger down.
+/** @type {WeakSet<Page>} */
+const down = new WeakSet();
+
+/** @param {Page} page */
+export async function lift(page) {
+  if (down.delete(page)) await page.touchscreen.touchEnd();
+}
+
+// Moves the square's corner to (x, y) by a finger put down and dragged, both over the game
+// window: the drag is centred on the window, away from every control, and stays on it.
+/** @param {Page} page @param {number} x @param {number} y */
+export async function steer(page, x, y) {
+  const square = await rectOf(page, '[data-name="shpgreen"]');
+  const client = await rectOf(page, '[data-window="Form1"] .client');
+  const by = [x - square.left, y - square.top];
+  const centre = [client.left + client.width / 2, client.top + client.height / 2];
+  // Measured first, so that the finger is up for as short a time as can be.
+  await lift(page);
+  await page.touchscreen.touchStart(centre[0] - by[0] / 2, centre[1] - by[1] / 2);
+  down.add(page);
+  await page.touchscreen.touchMove(centre[0] + by[0] / 2, centre[1] + by[1] / 2);
+}
+
 /** @param {Page} page */
 export async function park(page) {
-  await page.touchscreen.touchMove(...parking(await rectOf(page, '[data-name="shpinfo"]')));
+  await steer(page, ...parking(await rectOf(page, '[data-name="shpinfo"]')));
   await nextFrames(page);
 }
 
