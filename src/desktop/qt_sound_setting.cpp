@@ -3,26 +3,18 @@
 
 #include "desktop/qt_sound_setting.h"
 
-#include <QSettings>
-#include <QString>
-#include <cstdio>
+#include "desktop/settings_file.h"
 
 namespace quibbet {
 
 namespace {
-
-QSettings Settings() {
-  return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("quibbet"),
-                   QStringLiteral("quibbet"));
-}
 
 const QString kKey = QStringLiteral("sound");
 
 }  // namespace
 
 std::optional<bool> QtSoundSetting::Read() {
-  const QSettings settings = Settings();
-  const QVariant value = settings.value(kKey);
+  const QVariant value = ReadSetting(kKey);
   // Anything but a plain true or false is no choice: sound stays on.
   if (value.toString() == QStringLiteral("true") || value.toString() == QStringLiteral("false")) {
     return value.toBool();
@@ -31,13 +23,7 @@ std::optional<bool> QtSoundSetting::Read() {
 }
 
 void QtSoundSetting::Write(bool on) {
-  QSettings settings = Settings();
-  settings.setValue(kKey, on);
-  settings.sync();
-  if (settings.status() != QSettings::NoError) {
-    std::fprintf(stderr, "quibbet: cannot keep the sound setting in %s; it lasts for this run\n",
-                 settings.fileName().toLocal8Bit().constData());
-  }
+  WriteSetting(kKey, on);
 }
 
 }  // namespace quibbet
