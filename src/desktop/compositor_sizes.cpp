@@ -38,19 +38,11 @@ bool CompositorSizes::eventFilter(QObject* watched, QEvent* event) {
         window->setProperty(kFixedSize, true);
       }
       if (window->property(kFixedSize).toBool()) {
-        Fit(*window);
+        window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
       }
     });
   }
   return QObject::eventFilter(watched, event);
-}
-
-void CompositorSizes::Fit(QWidget& window) {
-  if (window.isFullScreen()) {
-    window.setMaximumSize(window.minimumSize());
-  } else {
-    window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  }
 }
 
 }  // namespace quibbet

@@ -10,8 +10,8 @@
 // on a window of fixed size, then holds the window to that size, so one click on it killed the
 // game. While this filter is installed on the application, a window of fixed size keeps its
 // size as its smallest but may grow when the compositor asks: its content keeps its place, and
-// the rest shows the window's background. Full screen, where the compositor may centre a
-// smaller window on black (as a kiosk shows every window), it keeps its own size.
+// the rest shows the window's background; on a full screen, as a kiosk shows every window, its
+// content grows with it between black bars.
 
 namespace quibbet {
 
@@ -24,7 +24,6 @@ class CompositorSizes : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  static void Fit(QWidget& window);
 };
 
 }  // namespace quibbet

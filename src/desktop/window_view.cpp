@@ -142,9 +142,9 @@ void WindowView::ToggleFullScreen() {
     SetScale(scale_);
     return;
   }
-  // A window of fixed size is held at the size it takes on the full screen, so that window
-  // managers and compositors that keep a fixed size let it have that one.
-  SizeTo(screen()->geometry().size());
+  // Any size the window manager gives it: the content fits itself in.
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   showFullScreen();
 }
 
