@@ -38,11 +38,19 @@ bool CompositorSizes::eventFilter(QObject* watched, QEvent* event) {
         window->setProperty(kFixedSize, true);
       }
       if (window->property(kFixedSize).toBool()) {
-        window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        Fit(*window);
       }
     });
   }
   return QObject::eventFilter(watched, event);
+}
+
+void CompositorSizes::Fit(QWidget& window) {
+  if (window.isFullScreen() && !window.minimumSize().isEmpty()) {
+    window.setMaximumSize(window.minimumSize());
+  } else {
+    window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  }
 }
 
 }  // namespace quibbet

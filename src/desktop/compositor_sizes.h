@@ -10,8 +10,9 @@
 // on a window of fixed size, then holds the window to that size, so one click on it killed the
 // game. While this filter is installed on the application, a window of fixed size keeps its
 // size as its smallest but may grow when the compositor asks: its content keeps its place, and
-// the rest shows the window's background; on a full screen, as a kiosk shows every window, its
-// content grows with it between black bars.
+// the rest shows the window's background. Full screen, where the compositor may centre a
+// smaller window on black (as a kiosk shows every window), it keeps its own size; unless the
+// player asked for the full screen, which frees the window of its size, to fill the screen.
 
 namespace quibbet {
 
@@ -24,6 +25,7 @@ class CompositorSizes : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  static void Fit(QWidget& window);
 };
 
 }  // namespace quibbet

@@ -39,7 +39,7 @@ std::vector<NamedShape> Form1View::NamedShapes() const {
 void Form1View::mouseMoveEvent(QMouseEvent* event) {
   // The bars around the field on a full screen are outside the window the game knows.
   const QPointF twips = map().ToTwips(event->position());
-  if (isFullScreen() && !QRectF(0, 0, description().width, description().height).contains(twips)) {
+  if (Letterboxed() && !QRectF(0, 0, description().width, description().height).contains(twips)) {
     return;
   }
   session().MovePointer(static_cast<float>(twips.x()), static_cast<float>(twips.y()));

@@ -107,7 +107,7 @@ QSizeF WindowView::DesignSize() const {
 
 void WindowView::SetScale(qreal scale) {
   scale_ = scale;
-  if (!isFullScreen()) {
+  if (!Letterboxed()) {
     const QSizeF design = DesignSize();
     SizeTo(TwipsMap(scale).ToPixels(0, 0, design.width(), design.height()).size());
   }
@@ -119,7 +119,7 @@ qreal WindowView::ScaleToFit(QSize room) const {
 }
 
 void WindowView::Remap() {
-  const TwipsMap now = isFullScreen() ? TwipsMap::Fitting(DesignSize(), size()) : TwipsMap(scale_);
+  const TwipsMap now = Letterboxed() ? TwipsMap::Fitting(DesignSize(), size()) : TwipsMap(scale_);
   if (now == map_) {
     return;
   }
@@ -137,7 +137,8 @@ void WindowView::Remap() {
 // The window's whole content is drawn anew at its new size, never a picture of it stretched:
 // it stays as sharp on a full screen as in its window.
 void WindowView::ToggleFullScreen() {
-  if (isFullScreen()) {
+  fillAsked_ = !Letterboxed();
+  if (!fillAsked_) {
     showNormal();
     SetScale(scale_);
     return;
@@ -146,6 +147,8 @@ void WindowView::ToggleFullScreen() {
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   showFullScreen();
+  // A window a compositor already shows on a full screen changes no state.
+  Remap();
 }
 
 void WindowView::ApplyFocus() {
@@ -212,7 +215,7 @@ void WindowView::PaintBars(QPainter& painter) const {
 
 void WindowView::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  if (isFullScreen()) {
+  if (Letterboxed()) {
     PaintBars(painter);
   }
   map_.ToDesignPixels(painter);

@@ -56,6 +56,9 @@ class WindowView : public QWidget {
 
   // Where the window shows its twips now.
   const TwipsMap& map() const { return map_; }
+  // Whether the window fills the screen at the player's F11, its content between bars. A
+  // window that a compositor shows on a full screen by its own rule keeps its scale.
+  bool Letterboxed() const { return fillAsked_ && isFullScreen(); }
   // The scale of the window when it is not on a full screen.
   qreal scale() const { return scale_; }
   void SetScale(qreal scale);
@@ -96,6 +99,7 @@ class WindowView : public QWidget {
   Session& session_;
   Window window_;
   qreal scale_ = 1.0;
+  bool fillAsked_ = false;
   TwipsMap map_;
   std::vector<QWidget*> widgets_;  // by control index; null where the window paints
   std::vector<QRect> painted_;     // by control index: the pixels a shape last covered
