@@ -219,6 +219,10 @@ void WindowView::paintEvent(QPaintEvent* /*event*/) {
     PaintBars(painter);
   }
   map_.ToDesignPixels(painter);
+  // A block entering from the left is out of sight until it crosses the field's edge, in a
+  // window's frame or in the bars beside a full-screen field alike.
+  const QRectF field(QPointF(), DesignSize() / kTwipsPerPixel);
+  painter.setClipRect(field);
   const WindowDescription& shown = description();
   for (const ControlView& control : shown.controls) {
     if (control.kind == ControlKind::kPicture) {
@@ -230,7 +234,7 @@ void WindowView::paintEvent(QPaintEvent* /*event*/) {
   }
   PaintShapes(painter, shown);
   if (shown.paused) {
-    PaintPausedNotice(painter, QRectF(QPointF(), DesignSize() / kTwipsPerPixel).toRect());
+    PaintPausedNotice(painter, field.toRect());
   }
 }
 

@@ -69,7 +69,13 @@ TEST_F(Zoom, ThePointerLandsOnTheSameTwipsAtEveryZoomAndOnAFullScreen) {
   QTest::mouseMove(game()->windowHandle(), QPoint(5, 300));
   EXPECT_EQ(QPointF(form1().shpgreen.left, form1().shpgreen.top), inside)
       << "the bar is outside the field";
+  Shape& entering = form1().shpother[0];
+  entering.left = -300;
+  entering.top = 3000;
+  controller_.RunTicks(0);
   const QImage shown = Picture(*game());
+  const QPoint beside = game()->map().ToPixels(QPointF(-100, 3100)).toPoint();
+  EXPECT_EQ(shown.pixel(beside), qRgb(0, 0, 0)) << "a block entering is hidden in the bar";
   EXPECT_EQ(shown.pixel(5, 300), qRgb(0, 0, 0));
   EXPECT_EQ(shown.pixel(origin.toPoint() + QPoint(5, 300)), qRgb(255, 255, 255));
 
