@@ -79,7 +79,7 @@ void Controller::Sync() {
   }
   if (WindowView* window =
           changes.sound && session_.Active() ? view(*session_.Active()) : nullptr) {
-    soundNotice_.Show(*window, session_.sound()->Notice());
+    soundNotice_.Show(*window, window->map().scale(), session_.sound()->Notice());
   }
   syncing_ = false;
   if (session_.Ended()) {

@@ -24,7 +24,7 @@ SoundNotice::SoundNotice() {
   });
 }
 
-void SoundNotice::Show(QWidget& window, std::string_view text) {
+void SoundNotice::Show(QWidget& window, qreal scale, std::string_view text) {
   if (!label_ || label_->parentWidget() != &window) {
     if (label_) {
       label_->deleteLater();  // the notice over another window
@@ -33,10 +33,10 @@ void SoundNotice::Show(QWidget& window, std::string_view text) {
     label_->setAttribute(Qt::WA_TransparentForMouseEvents);
     label_->setFocusPolicy(Qt::NoFocus);
     label_->setAlignment(Qt::AlignCenter);
-    label_->setFont(ToQFont({FontRole::kSansSerif, 13.5f, 700, false}));
     label_->setStyleSheet(
         QStringLiteral("background: white; color: black; border: 2px solid black; padding: 8px"));
   }
+  label_->setFont(ToQFont({FontRole::kSansSerif, 13.5f, 700, false}, scale));
   label_->setText(ToQString(text));
   label_->adjustSize();
   label_->move((window.width() - label_->width()) / 2, (window.height() - label_->height()) / 2);
