@@ -45,7 +45,7 @@ class AccessibleShape final : public QAccessibleInterface {
       return {};
     }
     const ControlView& shape = *Current().shape;
-    const QRect local = ToPixels(shape.left, shape.top, shape.width, shape.height);
+    const QRect local = window_->map().ToPixels(shape.left, shape.top, shape.width, shape.height);
     return {window_->mapToGlobal(local.topLeft()), local.size()};
   }
 

@@ -24,7 +24,8 @@ ChoiceNotice::ChoiceNotice() {
   });
 }
 
-void ChoiceNotice::Show(QWidget& window, std::string_view text) {
+void ChoiceNotice::Show(QWidget& window, qreal scale, std::string_view text) {
+  const QFont font = ToQFont({FontRole::kSansSerif, 13.5f, 700, false}, scale);
   if (!label_ || label_->parentWidget() != &window) {
     if (label_) {
       label_->deleteLater();  // the notice over another window
@@ -33,9 +34,13 @@ void ChoiceNotice::Show(QWidget& window, std::string_view text) {
     label_->setAttribute(Qt::WA_TransparentForMouseEvents);
     label_->setFocusPolicy(Qt::NoFocus);
     label_->setAlignment(Qt::AlignCenter);
-    label_->setFont(ToQFont({FontRole::kSansSerif, 13.5f, 700, false}));
+    label_->setFont(font);
     label_->setStyleSheet(
         QStringLiteral("background: white; color: black; border: 2px solid black; padding: 8px"));
+  }
+  // Only a new zoom sets the font again: each time the style sheet polishes the label anew.
+  if (label_->font() != font) {
+    label_->setFont(font);
   }
   label_->setText(ToQString(text));
   label_->adjustSize();

@@ -16,7 +16,8 @@ namespace quibbet {
 class ChoiceNotice final {
  public:
   ChoiceNotice();
-  void Show(QWidget& window, std::string_view text);
+  // In the window's zoom: scale is that of its twips map.
+  void Show(QWidget& window, qreal scale, std::string_view text);
 
  private:
   QPointer<QLabel> label_;

@@ -46,7 +46,7 @@ bool CompositorSizes::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CompositorSizes::Fit(QWidget& window) {
-  if (window.isFullScreen()) {
+  if (window.isFullScreen() && !window.minimumSize().isEmpty()) {
     window.setMaximumSize(window.minimumSize());
   } else {
     window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);

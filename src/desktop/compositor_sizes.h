@@ -11,7 +11,8 @@
 // game. While this filter is installed on the application, a window of fixed size keeps its
 // size as its smallest but may grow when the compositor asks: its content keeps its place, and
 // the rest shows the window's background. Full screen, where the compositor may centre a
-// smaller window on black (as a kiosk shows every window), it keeps its own size.
+// smaller window on black (as a kiosk shows every window), it keeps its own size; unless the
+// player asked for the full screen, which frees the window of its size, to fill the screen.
 
 namespace quibbet {
 

@@ -63,7 +63,7 @@ void SetText(QLabel& widget, const QString& text) {
 
 }  // namespace
 
-QWidget* AddControlWidget(QWidget& window, const ControlView& control) {
+QWidget* AddControlWidget(QWidget& window, const ControlView& control, const TwipsMap& map) {
   QWidget* widget = nullptr;
   switch (control.kind) {
     case ControlKind::kLabel:
@@ -79,10 +79,14 @@ QWidget* AddControlWidget(QWidget& window, const ControlView& control) {
       return nullptr;
   }
   widget->setObjectName(ToQString(control.name));
-  widget->setGeometry(ToPixels(control.left, control.top, control.width, control.height));
-  widget->setFont(ToQFont(control.font));
+  Place(*widget, control, map);
   Mirror(*widget, control);
   return widget;
+}
+
+void Place(QWidget& widget, const ControlView& control, const TwipsMap& map) {
+  widget.setGeometry(map.ToPixels(control.left, control.top, control.width, control.height));
+  widget.setFont(ToQFont(control.font, map.scale()));
 }
 
 void Mirror(QWidget& widget, const ControlView& control) {

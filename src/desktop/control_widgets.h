@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "desktop/twips_map.h"
 #include "frontend/window_description.h"
 
 // Widgets for the controls of a window's description: labels, buttons and the name box, each
@@ -16,7 +17,10 @@ namespace quibbet {
 
 // Null for a control that the window paints itself (shapes, lines, the picture). Labels never
 // take the pointer: moving over one is moving over the window beneath it.
-QWidget* AddControlWidget(QWidget& window, const ControlView& control);
+QWidget* AddControlWidget(QWidget& window, const ControlView& control, const TwipsMap& map);
+
+// Puts the widget where the map puts the control, its text in the font the map scales.
+void Place(QWidget& widget, const ControlView& control, const TwipsMap& map);
 
 // Shows what the control holds now: its text and whether it is visible.
 void Mirror(QWidget& widget, const ControlView& control);

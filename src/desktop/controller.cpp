@@ -4,11 +4,13 @@
 #include "desktop/controller.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <vector>
 
 #include "desktop/form1_view.h"
 #include "desktop/form2_view.h"
 #include "desktop/frmhelp_view.h"
+#include "desktop/zoom_steps.h"
 
 namespace quibbet {
 
@@ -25,8 +27,11 @@ std::unique_ptr<WindowView, LaterDeleter> Make(Session& session) {
 
 }  // namespace
 
-Controller::Controller(RandomSource& random, MessageBox& box, HighScoreStore& store)
-    : session_(random, box, store, clock_) {
+Controller::Controller(RandomSource& random, MessageBox& box, HighScoreStore& store,
+                       ZoomSetting* zoom)
+    : session_(random, box, store, clock_),
+      zoomSetting_(zoom),
+      zoom_(KeptZoom(zoom != nullptr ? zoom->Read() : std::nullopt)) {
   // Qt would quit when the last visible window closes, also while the game window is merely
   // hidden or a message box closes over hidden windows. The rules say when the program ends.
   QGuiApplication::setQuitOnLastWindowClosed(false);
@@ -66,14 +71,14 @@ void Controller::Sync() {
   const Changes changes = session_.TakeChanges();
   // Windows leave the screen before others appear, so a new window takes the place of the one
   // it replaces instead of being fitted in beside it.
-  std::vector<WindowView*> appearing;
+  std::vector<Window> appearing;
   for (Window w : kAllWindows) {
-    if (WindowView* window = SyncWindow(w, changes.windows[IndexOf(w)])) {
-      appearing.push_back(window);
+    if (SyncWindow(w, changes.windows[IndexOf(w)]) != nullptr) {
+      appearing.push_back(w);
     }
   }
-  for (WindowView* window : appearing) {
-    placement_.Show(*window);
+  for (Window w : appearing) {
+    Show(screens_[IndexOf(w)]);
   }
   clock_.SetRunning(session_.Ticking());
   // Only a window newly shown is activated, so ticks and pointer movements never take the
@@ -83,7 +88,7 @@ void Controller::Sync() {
   }
   if (WindowView* window =
           !changes.choiceNotice.empty() && session_.Active() ? view(*session_.Active()) : nullptr) {
-    choiceNotice_.Show(*window, changes.choiceNotice);
+    choiceNotice_.Show(*window, window->map().scale(), changes.choiceNotice);
   }
   syncing_ = false;
   if (session_.Ended()) {
@@ -112,6 +117,7 @@ WindowView* Controller::SyncWindow(Window w, const WindowChange& change) {
   if (!sameWindow) {
     screen.view = CreateView(w);
     screen.generation = session_.shell().Generation(w);
+    screen.fitted = false;
   }
   screen.view->Refresh(change);
   if (state != WindowState::kVisible) {
@@ -135,7 +141,32 @@ Controller::OwnedView Controller::CreateView(Window w) {
       break;
   }
   connect(window.get(), &WindowView::inputTaken, this, &Controller::Sync);
+  connect(window.get(), &WindowView::zoomChosen, this, &Controller::Zoom);
+  window->SetScale(zoom_ / 100.0);
   return window;
+}
+
+// Fitted as it appears, once the window it replaces has left: that one's frame is the frame
+// this one gets.
+void Controller::Show(OnScreen& screen) {
+  WindowView& window = *screen.view;
+  if (!screen.fitted) {
+    window.SetScale(std::min(window.scale(), window.ScaleToFit(placement_.Room())));
+    screen.fitted = true;
+  }
+  placement_.Show(window);
+}
+
+void Controller::Zoom(int percent) {
+  zoom_ = percent;
+  for (OnScreen& screen : screens_) {
+    if (screen.view) {
+      screen.view->SetScale(zoom_ / 100.0);
+    }
+  }
+  if (zoomSetting_ != nullptr) {
+    zoomSetting_->Write(zoom_);
+  }
 }
 
 void Controller::FocusMoved(QWidget* now) {

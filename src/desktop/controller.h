@@ -15,6 +15,7 @@
 #include "desktop/later_deleter.h"
 #include "desktop/window_placement.h"
 #include "desktop/window_view.h"
+#include "desktop/zoom_setting.h"
 #include "frontend/session.h"
 
 // The desktop program's one owner of the session: after every input a window took and every
@@ -27,7 +28,9 @@ class Controller final : public QObject {
   Q_OBJECT
 
  public:
-  Controller(RandomSource& random, MessageBox& box, HighScoreStore& store = KeptInMemory());
+  // Without a zoom setting the player's zoom lasts for the run.
+  Controller(RandomSource& random, MessageBox& box, HighScoreStore& store = KeptInMemory(),
+             ZoomSetting* zoom = nullptr);
 
   // Opens the start-up window.
   void Start();
@@ -53,6 +56,7 @@ class Controller final : public QObject {
   struct OnScreen {
     OwnedView view;
     int generation = 0;
+    bool fitted = false;  // to the screen it first appeared on
   };
 
   // Brings the windows in line with what the session tells changed.
@@ -60,14 +64,20 @@ class Controller final : public QObject {
   // Hides or destroys the window at once; returns it when it is due to appear.
   WindowView* SyncWindow(Window w, const WindowChange& change);
   OwnedView CreateView(Window w);
+  // Shows the window, the first time small enough to fit the screen whole, close box and all.
+  void Show(OnScreen& screen);
   // The player moved the keyboard focus.
   void FocusMoved(QWidget* now);
+  // Shows every window at the player's new zoom, and keeps it for the next run.
+  void Zoom(int percent);
 
   GameClock clock_;
   Session session_;
   WindowPlacement placement_;
   std::array<OnScreen, kAllWindows.size()> screens_;
   ChoiceNotice choiceNotice_;
+  ZoomSetting* zoomSetting_;
+  int zoom_;  // percent
   bool syncing_ = false;
 };
 

@@ -28,9 +28,9 @@ QString FreeFace(FontRole role) {
 
 }  // namespace
 
-QFont ToQFont(const TextStyle& style) {
+QFont ToQFont(const TextStyle& style, qreal scale) {
   QFont result(FreeFace(style.role));
-  result.setPixelSize(static_cast<int>(std::lround(style.points * kPixelsPerPoint)));
+  result.setPixelSize(static_cast<int>(std::lround(style.points * kPixelsPerPoint * scale)));
   // Qt's weights are on the same 1-1000 scale as the designs' (400 normal, 700 bold).
   result.setWeight(static_cast<QFont::Weight>(style.weight));
   result.setItalic(style.italic);

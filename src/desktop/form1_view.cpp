@@ -7,7 +7,7 @@
 #include <QLabel>
 
 #include "desktop/input_codes.h"
-#include "desktop/twips_map.h"
+#include "desktop/window_keys.h"
 
 namespace quibbet {
 
@@ -37,7 +37,11 @@ std::vector<NamedShape> Form1View::NamedShapes() const {
 }
 
 void Form1View::mouseMoveEvent(QMouseEvent* event) {
-  const QPointF twips = ToTwips(event->position());
+  // The bars around the field on a full screen are outside the window the game knows.
+  const QPointF twips = map().ToTwips(event->position());
+  if (Letterboxed() && !QRectF(0, 0, description().width, description().height).contains(twips)) {
+    return;
+  }
   session().MovePointer(static_cast<float>(twips.x()), static_cast<float>(twips.y()));
   emit inputTaken();
 }
@@ -56,7 +60,7 @@ void Form1View::changeEvent(QEvent* event) {
 
 void Form1View::keyReleaseEvent(QKeyEvent* event) {
   // A key held down repeats as releases and presses; only the last release lets go.
-  if (!event->isAutoRepeat()) {
+  if (!event->isAutoRepeat() && !WindowKeyOf(*event)) {
     session().ReleaseKey(ToKeyCode(event->key()));
   }
   WindowView::keyReleaseEvent(event);

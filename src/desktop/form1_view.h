@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSize>
 #include <vector>
 
 #include "desktop/window_view.h"
@@ -34,6 +35,7 @@ class Form1View final : public WindowView {
   void mouseMoveEvent(QMouseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void SizeTo(QSize size) override { setFixedSize(size); }
 };
 
 }  // namespace quibbet

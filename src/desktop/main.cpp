@@ -27,6 +27,7 @@
 #include "desktop/qt_message_box.h"
 #include "desktop/qt_settings.h"
 #include "desktop/sdl_module_thread.h"
+#include "desktop/zoom_setting.h"
 #include "frontend/sound.h"
 #include "record/recorder.h"
 #include "record/recording_files.h"
@@ -112,9 +113,10 @@ int main(int argc, char** argv) {
   if (recordingFiles) {
     recording = std::make_unique<Recording>(std::move(*recordingFiles), random, box, highScores);
   }
+  quibbet::QtZoomSetting zoom;
   quibbet::Controller controller(recording ? recording->recorder.random() : random,
                                  recording ? recording->recorder.box() : box,
-                                 recording ? recording->recorder.store() : highScores);
+                                 recording ? recording->recorder.store() : highScores, &zoom);
   if (recording) {
     recording->recorder.Attach(controller.shell());
   }

@@ -3,32 +3,49 @@
 
 #include "desktop/twips_map.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quibbet {
 
 namespace {
 
-int Rounded(Twips twips) {
-  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+int Rounded(qreal pixels) {
+  return static_cast<int>(std::lround(pixels));
 }
 
 }  // namespace
 
-QRect ToPixels(Twips left, Twips top, Twips width, Twips height) {
-  return {Rounded(left), Rounded(top), Rounded(width), Rounded(height)};
+TwipsMap TwipsMap::Fitting(QSizeF designTwips, QSize area) {
+  const QSizeF design = designTwips / kTwipsPerPixel;
+  const qreal scale = std::min(area.width() / design.width(), area.height() / design.height());
+  const QSizeF shown = design * scale;
+  return TwipsMap(scale, QPointF(area.width() - shown.width(), area.height() - shown.height()) / 2);
 }
 
-QRectF ToExactPixels(Twips left, Twips top, Twips width, Twips height) {
-  return {QPointF(left, top) / kTwipsPerPixel, QSizeF(width, height) / kTwipsPerPixel};
+// Multiplied before divided: at 100 % and 150 % every twip a design uses then maps to pixels
+// and back without a rounding error.
+QPointF TwipsMap::ToPixels(QPointF twips) const {
+  return twips * scale_ / kTwipsPerPixel + margin_;
 }
 
-QPointF ToTwips(QPointF pixels) {
-  return pixels * kTwipsPerPixel;
+QPointF TwipsMap::ToTwips(QPointF pixels) const {
+  return (pixels - margin_) * kTwipsPerPixel / scale_;
 }
 
-qreal ToTwips(qreal pixels) {
-  return pixels * kTwipsPerPixel;
+QRect TwipsMap::ToPixels(Twips left, Twips top, Twips width, Twips height) const {
+  const QPointF corner = ToPixels(QPointF(left, top));
+  const QSizeF size = QSizeF(width, height) * scale_ / kTwipsPerPixel;
+  return {Rounded(corner.x()), Rounded(corner.y()), Rounded(size.width()), Rounded(size.height())};
+}
+
+QRectF TwipsMap::ToExactPixels(Twips left, Twips top, Twips width, Twips height) const {
+  return {ToPixels(QPointF(left, top)), QSizeF(width, height) * scale_ / kTwipsPerPixel};
+}
+
+void TwipsMap::ToDesignPixels(QPainter& painter) const {
+  painter.translate(margin_);
+  painter.scale(scale_, scale_);
 }
 
 void ScaleToTwips(QPainter& painter) {

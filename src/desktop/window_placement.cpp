@@ -21,6 +21,9 @@ QScreen* ScreenAt(QPoint point) {
   return screen != nullptr ? screen : QGuiApplication::primaryScreen();
 }
 
+// Room for a frame not seen yet, as the first window opens: a title bar and thin borders.
+constexpr QMargins kUnseenFrame(8, 32, 8, 8);
+
 int Clamped(int start, int length, int areaStart, int areaLength) {
   return std::max(areaStart, std::min(start, areaStart + areaLength - length));
 }
@@ -51,9 +54,18 @@ void WindowPlacement::Show(QWidget& window) {
   window.show();
 }
 
+QScreen* WindowPlacement::NextScreen() const {
+  return ScreenAt(replaced_ ? replaced_->center() : QCursor::pos());
+}
+
+QSize WindowPlacement::Room() const {
+  const bool seen = !frame_.isNull();
+  return NextScreen()->availableGeometry().size().shrunkBy(seen ? frame_ : kUnseenFrame);
+}
+
 void WindowPlacement::Place(QWidget& window) const {
   const QPoint centre = replaced_ ? replaced_->center() : QCursor::pos();
-  const QRect area = ScreenAt(centre)->availableGeometry();
+  const QRect area = NextScreen()->availableGeometry();
   const QPoint anchor = replaced_ ? centre : area.center();
   const QSize frame = window.size().grownBy(frame_);
   // A top-level window's position is that of its frame.

@@ -5,6 +5,8 @@
 
 #include <QMargins>
 #include <QRect>
+#include <QScreen>
+#include <QSize>
 #include <QWidget>
 #include <optional>
 
@@ -22,8 +24,11 @@ class WindowPlacement {
   // Shows the window; the first time, at its place. Wayland's compositors place windows
   // themselves and ignore a client's wishes, so there the window is only shown.
   void Show(QWidget& window);
+  // The room a window's client area has on the screen where the next window appears.
+  QSize Room() const;
 
  private:
+  QScreen* NextScreen() const;
   void Place(QWidget& window) const;
 
   std::optional<QRect> replaced_;

@@ -5,6 +5,8 @@
 
 #include <QLineEdit>
 #include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
 
 #include "desktop/accessible_window.h"
 #include "desktop/baked_picture.h"
@@ -13,15 +15,16 @@
 #include "desktop/paused_notice.h"
 #include "desktop/qt_convert.h"
 #include "desktop/shape_painter.h"
-#include "desktop/twips_map.h"
+#include "desktop/window_keys.h"
+#include "desktop/zoom_steps.h"
 
 namespace quibbet {
 
 namespace {
 
 // The pixels a shape covers, with one to spare on each side for a fractional scale.
-QRect Covered(const ControlView& shape) {
-  return ToExactPixels(shape.left, shape.top, shape.width, shape.height)
+QRect Covered(const ControlView& shape, const TwipsMap& map) {
+  return map.ToExactPixels(shape.left, shape.top, shape.width, shape.height)
       .toAlignedRect()
       .adjusted(-1, -1, 1, 1);
 }
@@ -32,7 +35,7 @@ WindowView::WindowView(Session& session, Window w) : session_(session), window_(
   ExposeWindowsToAssistiveTechnology();
   const WindowDescription& shown = description();
   setWindowTitle(ToQString(shown.caption));
-  resize(ToPixels(0, 0, shown.width, shown.height).size());
+  resize(map_.ToPixels(0, 0, shown.width, shown.height).size());
   if (shown.backColor) {
     QPalette background = palette();
     background.setColor(QPalette::Window, ToQColor(*shown.backColor));
@@ -41,9 +44,9 @@ WindowView::WindowView(Session& session, Window w) : session_(session), window_(
   }
   std::vector<std::pair<int, QWidget*>> tabOrder;
   for (const ControlView& control : shown.controls) {
-    QWidget* widget = AddControlWidget(*this, control);
+    QWidget* widget = AddControlWidget(*this, control, map_);
     widgets_.push_back(widget);
-    painted_.push_back(Covered(control));
+    painted_.push_back(Covered(control, map_));
     if (control.kind == ControlKind::kPicture) {
       // The band has a device pixel ratio of 1, so each of its pixels covers one logical pixel.
       picture_ = QPixmap::fromImage(MenuTitleBand.image());
@@ -93,9 +96,59 @@ void WindowView::Refresh(const WindowChange& change) {
 }
 
 void WindowView::RepaintShape(std::size_t index) {
-  const QRect now = Covered(description().controls[index]);
+  const QRect now = Covered(description().controls[index], map_);
   update(QRegion(painted_[index]).united(now));
   painted_[index] = now;
+}
+
+QSizeF WindowView::DesignSize() const {
+  return {description().width, description().height};
+}
+
+void WindowView::SetScale(qreal scale) {
+  scale_ = scale;
+  if (!Letterboxed()) {
+    const QSizeF design = DesignSize();
+    SizeTo(TwipsMap(scale).ToPixels(0, 0, design.width(), design.height()).size());
+  }
+  Remap();
+}
+
+qreal WindowView::ScaleToFit(QSize room) const {
+  return TwipsMap::Fitting(DesignSize(), room).scale();
+}
+
+void WindowView::Remap() {
+  const TwipsMap now = Letterboxed() ? TwipsMap::Fitting(DesignSize(), size()) : TwipsMap(scale_);
+  if (now == map_) {
+    return;
+  }
+  map_ = now;
+  const WindowDescription& shown = description();
+  for (std::size_t i = 0; i < shown.controls.size(); ++i) {
+    if (widgets_[i] != nullptr) {
+      Place(*widgets_[i], shown.controls[i], map_);
+    }
+    painted_[i] = Covered(shown.controls[i], map_);
+  }
+  update();
+}
+
+// The window's whole content is drawn anew at its new size, never a picture of it stretched:
+// it stays as sharp on a full screen as in its window.
+void WindowView::ToggleFullScreen() {
+  fillAsked_ = !Letterboxed();
+  if (!fillAsked_) {
+    showNormal();
+    SetScale(scale_);
+    return;
+  }
+  // Any size the window manager gives it: the content fits itself in.
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  showFullScreen();
+  // A window a compositor already shows on a full screen changes no state.
+  Remap();
 }
 
 void WindowView::ApplyFocus() {
@@ -152,23 +205,65 @@ void WindowView::closeEvent(QCloseEvent* event) {
   emit inputTaken();
 }
 
+void WindowView::PaintBars(QPainter& painter) const {
+  QPainterPath bars;
+  bars.addRect(rect());
+  const QSizeF design = DesignSize();
+  bars.addRect(map_.ToExactPixels(0, 0, design.width(), design.height()));
+  painter.fillPath(bars, Qt::black);
+}
+
 void WindowView::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
+  if (Letterboxed()) {
+    PaintBars(painter);
+  }
+  map_.ToDesignPixels(painter);
+  // A block entering from the left is out of sight until it crosses the field's edge, in a
+  // window's frame or in the bars beside a full-screen field alike.
+  const QRectF field(QPointF(), DesignSize() / kTwipsPerPixel);
+  painter.setClipRect(field);
   const WindowDescription& shown = description();
   for (const ControlView& control : shown.controls) {
     if (control.kind == ControlKind::kPicture) {
-      // On a scaled screen a picture pixel is several device pixels, filtered, not blocky.
+      // On a scaled screen or zoomed a picture pixel is several device pixels, filtered, not
+      // blocky.
       painter.setRenderHint(QPainter::SmoothPixmapTransform);
-      painter.drawPixmap(ToPixels(control.left, control.top, 0, 0).topLeft(), picture_);
+      painter.drawPixmap(QPointF(control.left, control.top) / kTwipsPerPixel, picture_);
     }
   }
   PaintShapes(painter, shown);
   if (shown.paused) {
-    PaintPausedNotice(painter, rect());
+    PaintPausedNotice(painter, field.toRect());
   }
 }
 
+bool WindowView::PressWindowKey(const QKeyEvent& event) {
+  const std::optional<WindowKey> key = WindowKeyOf(event);
+  if (!key) {
+    return false;
+  }
+  switch (*key) {
+    case WindowKey::kFullScreen:
+      ToggleFullScreen();
+      break;
+    case WindowKey::kZoomIn:
+      emit zoomChosen(ZoomedIn(scale_));
+      break;
+    case WindowKey::kZoomOut:
+      emit zoomChosen(ZoomedOut(scale_));
+      break;
+    case WindowKey::kActualSize:
+      emit zoomChosen(kActualSize);
+      break;
+  }
+  return true;
+}
+
 bool WindowView::PressKey(const QKeyEvent& event) {
+  if (PressWindowKey(event)) {
+    return true;
+  }
   const bool taken = session_.PressKey(window_, ToKeyCode(event.key()), event.isAutoRepeat());
   if (taken) {
     emit inputTaken();
@@ -177,12 +272,27 @@ bool WindowView::PressKey(const QKeyEvent& event) {
 }
 
 void WindowView::keyPressEvent(QKeyEvent* event) {
+  if (PressWindowKey(*event)) {
+    return;
+  }
   // A key that a focused control passed on is not the window's own.
   const QWidget* focused = focusWidget();
   const bool own = focused == nullptr || focused == this;
   if (!own || !PressKey(*event)) {
     QWidget::keyPressEvent(event);
   }
+}
+
+void WindowView::resizeEvent(QResizeEvent* event) {
+  Remap();
+  QWidget::resizeEvent(event);
+}
+
+void WindowView::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) {
+    Remap();
+  }
+  QWidget::changeEvent(event);
 }
 
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {

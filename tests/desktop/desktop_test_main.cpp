@@ -3,6 +3,8 @@
 
 // The desktop tests run on Qt's offscreen platform unless QT_QPA_PLATFORM names another, so
 // they give the same results with or without a display and never put windows on a desktop.
+// Its screen is large enough for every window at every scale tested, so none starts shrunk to
+// fit unless a test gives it a small screen.
 
 #include <gtest/gtest.h>
 
@@ -10,7 +12,7 @@
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" QUIBBET_TEST_SCREEN);
   }
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);

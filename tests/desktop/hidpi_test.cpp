@@ -7,12 +7,15 @@
 // picture, which exists only at 1×, is filtered rather than blown up into blocks, and every
 // text in small capitals stays inside its control.
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QSet>
+#include <algorithm>
 #include <cmath>
 
 #include "desktop_fixture.h"
@@ -173,6 +176,24 @@ TEST_F(HighDpi, MenuPictureIsFilteredWhenScaled) {
   } else {
     EXPECT_GT(blended, 500);
   }
+}
+
+// A window larger than the screen's room starts shrunk, as a whole, to show whole: ctest runs
+// this also on a 1024 x 768 screen at 150 %, where the game window would be 1094 x 902.
+TEST_F(HighDpi, WindowsStartScaledToFitTheScreen) {
+  const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+  const auto expectFits = [&room](WindowView& window, QSize designed, const QRect& shown) {
+    const qreal fit =
+        std::min(room.width() / qreal(designed.width()), room.height() / qreal(designed.height()));
+    EXPECT_LE(window.scale(), std::min(fit, 1.0) + 1e-9);
+    EXPECT_GT(window.scale(), std::min(fit, 1.0) - 0.05) << "smaller by its frame at most";
+    EXPECT_LE(shown.width(), room.width() + 1);
+    EXPECT_LE(shown.height(), room.height() + 1);
+  };
+  expectFits(*menu(), {738, 498}, menu()->geometry());
+  Click(menu()->cmdplay());
+  // By now the menu has shown which frame the windows get.
+  expectFits(*game(), {729, 601}, game()->frameGeometry());
 }
 
 }  // namespace
