@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QIcon>
 #include <QStyleFactory>
-#include <QTimer>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -17,6 +16,7 @@
 #include <variant>
 
 #include "common/random_source.h"
+#include "desktop/after_first_frame.h"
 #include "desktop/baked_picture.h"
 #include "desktop/command_line.h"
 #include "desktop/compositor_sizes.h"
@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
   controller.session().AttachSymbols(symbols);
   controller.Start();
   // The SDL module keeps the same place beside the program when installed as in the build. It
-  // loads once the menu is on its way to the screen; the pads' states come to this thread.
+  // loads once the menu's first frame is on the screen; the pads' states come to this thread.
   quibbet::SdlModuleThread sdl(QFile::encodeName(QCoreApplication::applicationDirPath() +
                                                  QStringLiteral("/../" QUIBBET_SDL_MODULE))
                                    .toStdString(),
@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
                                      [&controller, state] { controller.ReadGamepad(state); },
                                      Qt::QueuedConnection);
                                });
-  QTimer::singleShot(0, &*app, [&sdl] { sdl.Start(); });
+  const quibbet::AfterFirstFrame startSdl([&sdl] { sdl.Start(); });
   fontConfig.Wait();
   return QApplication::exec();
 }
